@@ -1,0 +1,43 @@
+# The front door: every command installs the Debian packages it lacks, then
+# configures and builds through the CMake presets. Build trees: build/ (what
+# users run), build-sanitize/ (ASan + UBSan tests), build-fuzz/ (libFuzzer).
+
+PACKAGES      := cmake ninja-build g++ libgtest-dev libbenchmark-dev
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS  ?= 120
+
+# CI builds with warnings as errors.
+CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(CI),ON,OFF)
+
+.PHONY: run test bench fuzz clean build packages
+
+run: build
+	@echo "The window is not part of this build yet; 'make test' runs the window logic without a screen." >&2
+	@exit 1
+
+test: build
+	cmake --preset sanitize $(CONFIGURE)
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+	ctest --preset default
+
+bench: build
+	build/bin/hexling_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+	  --benchmark_display_aggregates_only=true
+
+fuzz: packages
+	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
+	cmake --preset fuzz $(CONFIGURE)
+	cmake --build --preset fuzz
+	mkdir -p build-fuzz/corpus
+	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
+
+build: packages
+	cmake --preset default $(CONFIGURE)
+	cmake --build --preset default
+
+packages:
+	@scripts/ensure-packages.sh $(PACKAGES)
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,53 @@
+#include "refwindow/form1.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "catalogue/asm_command_table.h"
+#include "catalogue/line_mnemonics.h"
+#include "catalogue/opcode_table.h"
+#include "refwindow/hex_values.h"
+
+namespace hexling {
+
+Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
+    : HexCombo1(controls.HexCombo1),
+      TranslationCombo1(controls.TranslationCombo1),
+      TranslationText1(controls.TranslationText1),
+      AllHexValuesList1(controls.AllHexValuesList1),
+      frame_(frame) {
+  for (const std::string_view mnemonic : LineMnemonics) TranslationCombo1.Append(mnemonic);
+  HexCombo1.OnPick([this] { OnHexPicked(); });
+  TranslationCombo1.OnPick([this] { OnAsmCommandPicked(); });
+  AllHexValuesList1.OnDoubleClick([this] { OnHexValueDoubleClicked(); });
+}
+
+void Form1::OnFormLoad() {
+  frame_.MakeTopmost();
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
+    HexCombo1.Append(HexToAsmCommand(std::string_view(code.data(), code.size())));
+  }
+  HexCombo1.SetText(HexCombo1.EntryAt(0));
+}
+
+void Form1::OnHexPicked() { TranslationCombo1.SetText(MnemonicOf(HexCombo1.Text())); }
+
+void Form1::OnAsmCommandPicked() {
+  TranslationText1.SetText(DescribeAsmCommand(TranslationCombo1.Text(), AllHexValues));
+  AllHexValues += ' ';
+
+  const int kept = AllHexValuesList1.SelectedIndex();
+  AllHexValuesList1.Clear();
+  for (const std::string& code : SplitHexValues(AllHexValues)) AllHexValuesList1.Append(code);
+  // The list is never empty here: the slot holds at least the blank just added.
+  AllHexValuesList1.Select(std::clamp(kept, 0, AllHexValuesList1.Count() - 1));
+}
+
+void Form1::OnHexValueDoubleClicked() {
+  const auto byte = HexValue(AllHexValuesList1.SelectedText());
+  // Codes are at most two digits; anything larger picks no line.
+  HexCombo1.SetText(HexCombo1.EntryAt(byte < 256 ? static_cast<int>(byte) : -1));
+}
+
+}  // namespace hexling

@@ -1,0 +1,50 @@
+// The reference window's logic, free of any toolkit: its controls, the opcode
+// list of the picked mnemonic, and the reactions that link them to each other
+// and to the catalogue.
+#pragma once
+
+#include <string>
+
+#include "refwindow/widgets.h"
+
+namespace hexling {
+
+// The window's controls, created by the binding (or a test) and named with
+// designated initializers so that the two pick lists cannot be swapped.
+struct Form1Controls {
+  PickList& HexCombo1;
+  PickList& TranslationCombo1;
+  TextPane& TranslationText1;
+  ItemList& AllHexValuesList1;
+};
+
+class Form1 {
+ public:
+  // Fills TranslationCombo1 with the pickable mnemonics and wires each
+  // control's event to its reaction. The controls must outlive the Form1.
+  Form1(WindowFrame& frame, const Form1Controls& controls);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Runs once, before the window is first shown: makes it topmost, fills
+  // HexCombo1 with the 256 opcode lines and picks line 00.
+  void OnFormLoad();
+  // An opcode line was picked: pick its mnemonic.
+  void OnHexPicked();
+  // A mnemonic was picked: show its description and codes, keeping the
+  // selected position in the code list.
+  void OnAsmCommandPicked();
+  // A code was double-clicked: pick its opcode line.
+  void OnHexValueDoubleClicked();
+
+  PickList& HexCombo1;          // the 256 opcode lines, in byte order
+  PickList& TranslationCombo1;  // the mnemonics, in ascending order
+  TextPane& TranslationText1;   // the picked mnemonic's description
+  ItemList& AllHexValuesList1;  // the picked mnemonic's codes
+  std::string AllHexValues;     // its opcode list and one blank
+
+ private:
+  WindowFrame& frame_;
+};
+
+}  // namespace hexling

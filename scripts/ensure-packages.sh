@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs those of the named Debian packages that are missing: as root with
+# apt-get, otherwise by printing the command to run and stopping.
+set -euo pipefail
+
+missing=()
+for package in "$@"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [[ $status == installed ]] || missing+=("$package")
+done
+((${#missing[@]} > 0)) || exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Hexling needs these Debian packages; please run:" >&2
+  echo "  sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing the missing Debian packages: ${missing[*]}"
+apt-get update
+DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/asm_command_table.h"
+#include "catalogue/opcode_table.h"
+#include "tests/memory_widgets.h"
+#include "tests/window_consistency.h"
+
+namespace hexling::testing {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class Form1Model : public ::testing::Test {
+ protected:
+  void SetUp() override { window.form.OnFormLoad(); }
+
+  void PickHex(std::string_view code) {
+    window.hexCombo.UserPicks(static_cast<int>(HexValueOf(code)));
+  }
+  void PickMnemonic(std::string_view mnemonic) {
+    const auto& entries = window.translationCombo.entries;
+    const auto found = std::find(entries.begin(), entries.end(), mnemonic);
+    ASSERT_NE(found, entries.end()) << mnemonic;
+    window.translationCombo.UserPicks(static_cast<int>(found - entries.begin()));
+  }
+  std::string SelectedCode() const { return window.allHexValuesList.SelectedText(); }
+  static int HexValueOf(std::string_view code) { return std::stoi(std::string(code), nullptr, 16); }
+
+  MemoryWindow window;
+  Items& items = window.allHexValuesList.items;
+};
+
+TEST(Form1Created, OffersTheNinetyMnemonicsInOrderAndNothingElseYet) {
+  MemoryWindow window;
+  std::istringstream expected(
+      "ADC AND ASL BCC BCS BEQ BIT BMI BNE BPL BRA BRK BRL BVC BVS CLC CLD CLI CLV CMP COP CPX CPY DEC DEX DEY "
+      "EOR INC INX INY JMP JSR LDA LDX LDY LSR MVN MVP NOP ORA PEA PEI PER PHA PHB PHD PHK PHP PHX PHY PLA PLB "
+      "PLD PLP PLX PLY REP ROL ROR RTI RTL RTS SBC SEC SED SEI SEP STA STP STX STY STZ TAX TAY TCD TCS TDC TRB "
+      "TSB TSC TSX TXA TXS TXY TYA TYX WAI WDM XBA XCE");
+  const Items mnemonics{std::istream_iterator<std::string>(expected), {}};
+  EXPECT_EQ(window.translationCombo.entries, mnemonics);
+  EXPECT_EQ(window.translationCombo.Text(), "");
+  EXPECT_TRUE(window.hexCombo.entries.empty());
+  EXPECT_TRUE(window.allHexValuesList.items.empty());
+  EXPECT_FALSE(window.frame.topmost);
+}
+
+TEST_F(Form1Model, StartUpShowsLine00AndBreak) {
+  EXPECT_TRUE(window.frame.topmost);
+  ASSERT_EQ(window.hexCombo.entries.size(), 256u);
+  EXPECT_EQ(window.hexCombo.entries[0x0A], "0A  ASL  Accumulator");
+  EXPECT_EQ(window.hexCombo.entries[0x42], "42  WDM");
+  EXPECT_EQ(window.hexCombo.entries[0xFF], "FF  SBC  Absolute Long Indexed,X");
+  EXPECT_EQ(window.hexCombo.selected, 0);
+  EXPECT_EQ(window.translationCombo.Text(), "BRK");
+  EXPECT_EQ(window.translationText.text, "Break");
+  EXPECT_EQ(items, Items{"00"});
+  EXPECT_EQ(window.allHexValuesList.selected, 0);
+  EXPECT_EQ(window.form.AllHexValues, "00 ");
+}
+
+TEST_F(Form1Model, EntryNIsTheLineOfByteN) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
+    EXPECT_EQ(window.hexCombo.entries[byte].substr(0, 2), std::string(code.begin(), code.end()));
+  }
+}
+
+TEST_F(Form1Model, HexPickShowsTheLinesMnemonic) {
+  const struct {
+    std::string_view code, mnemonic, description;
+    std::size_t codeCount;
+  } picks[] = {
+      {"A9", "LDA", "Load to Accumulator", 15},
+      {"42", "WDM", "Not yet used... Currently similar to NOP", 1},
+      {"5C", "JMP", "Jump to Address", 5},
+      {"22", "JSR", "Jump to Sub", 3},
+  };
+  for (const auto& pick : picks) {
+    PickHex(pick.code);
+    EXPECT_EQ(window.translationCombo.Text(), pick.mnemonic);
+    EXPECT_EQ(window.translationText.text, pick.description);
+    EXPECT_EQ(items.size(), pick.codeCount) << pick.mnemonic;
+    EXPECT_EQ(Inconsistency(window, true), "");
+  }
+}
+
+TEST_F(Form1Model, MnemonicPickWithNothingSelectedSelectsTheFirstCode) {
+  window.allHexValuesList.Select(-1);
+  PickMnemonic("ADC");
+  EXPECT_EQ(window.translationText.text, "Add to Accumulator with Carry");
+  EXPECT_EQ(items, (Items{"61", "63", "65", "67", "69", "6D", "6F", "71", "72", "73", "75", "77", "79", "7D", "7F"}));
+  EXPECT_EQ(SelectedCode(), "61");
+  EXPECT_EQ(window.form.AllHexValues.size(), 45u);
+}
+
+TEST_F(Form1Model, MnemonicPickKeepsThePositionBoundedToTheNewList) {
+  PickMnemonic("ADC");
+  window.allHexValuesList.Select(10);
+  ASSERT_EQ(SelectedCode(), "75");
+  PickMnemonic("ASL");
+  EXPECT_EQ(items, (Items{"06", "0A", "0E", "16", "1E"}));
+  EXPECT_EQ(SelectedCode(), "1E");
+
+  PickMnemonic("ADC");
+  window.allHexValuesList.Select(10);
+  PickMnemonic("BRK");
+  EXPECT_EQ(items, Items{"00"});
+  EXPECT_EQ(SelectedCode(), "00");
+
+  PickMnemonic("ASL");
+  window.allHexValuesList.Select(2);
+  ASSERT_EQ(SelectedCode(), "0E");
+  PickMnemonic("LDA");
+  EXPECT_EQ(SelectedCode(), "A5");
+  EXPECT_EQ(window.allHexValuesList.selected, 2);
+}
+
+TEST_F(Form1Model, PickingTheSameMnemonicAgainChangesNothing) {
+  PickMnemonic("STA");
+  window.allHexValuesList.Select(7);
+  const Items before = items;
+  const std::string slot = window.form.AllHexValues;
+  PickMnemonic("STA");
+  EXPECT_EQ(items, before);
+  EXPECT_EQ(window.allHexValuesList.selected, 7);
+  EXPECT_EQ(window.form.AllHexValues, slot);
+}
+
+TEST_F(Form1Model, MnemonicPickLeavesTheHexLineAlone) {
+  PickHex("A9");
+  PickMnemonic("XCE");
+  EXPECT_EQ(window.hexCombo.Text(), "A9  LDA  Immediate");
+  EXPECT_EQ(window.translationText.text, "Exchange Carry and Emulation Bits");
+  EXPECT_EQ(Inconsistency(window, false), "");
+}
+
+TEST_F(Form1Model, DoubleClickPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {
+  for (const std::string& mnemonic : window.translationCombo.entries) {
+    PickMnemonic(mnemonic);
+    const Items codes = items;
+    for (int index = 0; index < static_cast<int>(codes.size()); ++index) {
+      window.allHexValuesList.UserDoubleClicks(index);
+      const std::string& code = codes[static_cast<std::size_t>(index)];
+      EXPECT_EQ(window.hexCombo.Text(), HexToAsmCommand(code));
+      EXPECT_EQ(window.translationCombo.Text(), mnemonic);
+      EXPECT_EQ(items, codes);
+      EXPECT_EQ(window.allHexValuesList.selected, index) << code;
+    }
+  }
+}
+
+TEST_F(Form1Model, DoubleClickOnTheLong5CPicksItsJmpLine) {
+  PickMnemonic("JMP");
+  const auto at = std::find(items.begin(), items.end(), "5C");
+  ASSERT_NE(at, items.end());
+  window.allHexValuesList.UserDoubleClicks(static_cast<int>(at - items.begin()));
+  EXPECT_EQ(window.hexCombo.Text(), "5C  JMP  Absolute Long");
+  EXPECT_EQ(SelectedCode(), "5C");
+}
+
+TEST_F(Form1Model, AnUnknownMnemonicShowsQuestionMarksAndTwoItems) {
+  window.translationCombo.Append("XYZ");
+  PickMnemonic("XYZ");
+  EXPECT_EQ(window.translationText.text, "???");
+  EXPECT_EQ(items, (Items{"??", " "}));
+  EXPECT_EQ(window.form.AllHexValues, "??? ");
+}
+
+TEST_F(Form1Model, AMnemonicWithoutCodesShowsOneBlankItem) {
+  window.translationCombo.Append("JML");
+  PickMnemonic("JML");
+  EXPECT_EQ(window.translationText.text, "Jump to Long Address");
+  EXPECT_EQ(items, Items{" "});
+  EXPECT_EQ(SelectedCode(), " ");
+}
+
+TEST_F(Form1Model, DoubleClickWithoutACodeFallsBackToLine00) {
+  window.translationCombo.Append("XYZ");
+  const auto doubleClickGoesToLine00 = [&](auto prepare, const char* what) {
+    PickHex("A9");
+    prepare();
+    window.allHexValuesList.DoubleClicked();
+    EXPECT_EQ(window.hexCombo.Text(), "00  BRK  Stack/Interrupt") << what;
+    EXPECT_EQ(window.translationCombo.Text(), "BRK") << what;
+    EXPECT_EQ(Inconsistency(window, true), "") << what;
+  };
+  doubleClickGoesToLine00([&] { PickMnemonic("XYZ"); window.allHexValuesList.Select(0); }, "item ??");
+  doubleClickGoesToLine00([&] { PickMnemonic("XYZ"); window.allHexValuesList.Select(1); }, "blank item");
+  doubleClickGoesToLine00([&] { window.allHexValuesList.Select(-1); }, "no selection");
+}
+
+}  // namespace
+}  // namespace hexling::testing
