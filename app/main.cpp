@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "refwindow/desktop_session.h"
+#include "refwindow/form1_window.h"
+
+int main(int argc, char* argv[]) {
+  if (!hexling::PrepareDesktopSession(argc, argv)) return 1;
+  QApplication app(argc, argv);
+  hexling::Form1Window window;
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,120 @@
+#include "refwindow/form1_window.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QtGlobal>
+
+#include "refwindow/x11_skip_taskbar.h"
+#ifdef Q_OS_WIN
+#include "refwindow/win32_topmost.h"
+#endif
+
+namespace hexling {
+namespace {
+
+// A dialog frame with a caption and a close box, and neither a minimise nor a
+// maximise button. Built on a plain QWidget: a QDialog would close on Esc.
+constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Lengths are in twips, 1440 to the inch, converted at the screen's logical
+// DPI: 15 twips to a pixel at 96 DPI, 10 at 144.
+int Pixels(int twips, int dpi) { return qRound(twips * dpi / 1440.0); }
+
+struct Twips {
+  int left, top, width, height;
+};
+
+QFont CourierNew(qreal points) {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSizeF(points);
+  font.setWeight(QFont::Normal);
+  font.setStyleHint(QFont::TypeWriter);  // where Courier New is missing, a fixed-pitch stand-in
+  font.setFixedPitch(true);
+  return font;
+}
+
+// Names, places, fonts and describes one control.
+template <class Widget>
+Widget& Place(Widget* widget, const char* name, Twips at, qreal points, const char* tooltip) {
+  const QWidget& window = *widget->window();
+  widget->setObjectName(QLatin1String(name));
+  widget->setGeometry(Pixels(at.left, window.logicalDpiX()), Pixels(at.top, window.logicalDpiY()),
+                      Pixels(at.width, window.logicalDpiX()), Pixels(at.height, window.logicalDpiY()));
+  widget->setFont(CourierNew(points));
+  widget->setToolTip(QString::fromLatin1(tooltip));
+  widget->setAccessibleName(QString::fromLatin1(tooltip));
+  return *widget;
+}
+
+QPlainTextEdit* NewTextBox(QWidget* parent) {
+  auto* text = new QPlainTextEdit(parent);
+  text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text->setTabChangesFocus(true);
+  return text;
+}
+
+QListWidget* NewList(QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  return list;
+}
+
+// Drop-down lists open below the control; some styles (Fusion among them)
+// open them over it, on the current entry.
+class PopupBelowStyle final : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+Form1Window::Form1Window()
+    : QWidget(nullptr, kFrame),
+      hexCombo_(Place(new QComboBox(this), "HexCombo1", {0, 0, 6855, 390}, 12, "Hex to ASM Command")),
+      translationCombo_(Place(new QComboBox(this), "TranslationCombo1", {0, 390, 1215, 390}, 12, "ASM Command List")),
+      translationText_(
+          Place(NewTextBox(this), "TranslationText1", {1200, 390, 5655, 1235}, 12, "ASM Command Description")),
+      allHexValuesList_(Place(NewList(this), "AllHexValuesList1", {0, 840, 1180, 780}, 9.75, "All existing values.")),
+      form_(*this, {.HexCombo1 = hexCombo_,
+                    .TranslationCombo1 = translationCombo_,
+                    .TranslationText1 = translationText_,
+                    .AllHexValuesList1 = allHexValuesList_}) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Hexling"));
+  setWindowIcon(QIcon(QStringLiteral(":/hexling/hexling.png")));
+  setFixedSize(Pixels(6870, logicalDpiX()), Pixels(2580, logicalDpiY()));
+  setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
+
+  setTabOrder(&hexCombo_.Combo(), &translationCombo_.Combo());
+  setTabOrder(&translationCombo_.Combo(), &translationText_.Edit());
+  setTabOrder(&translationText_.Edit(), &allHexValuesList_.List());
+
+  // Made after the controls, so that it is destroyed after them.
+  auto* const popupBelow = new PopupBelowStyle;
+  popupBelow->setParent(this);
+  hexCombo_.Combo().setStyle(popupBelow);
+  translationCombo_.Combo().setStyle(popupBelow);
+
+  form_.OnFormLoad();
+  SkipTaskbar(*this);  // after the flags are final: changing them recreates the native window
+}
+
+void Form1Window::MakeTopmost() {
+#ifdef Q_OS_WIN
+  SetTopmost(reinterpret_cast<void*>(winId()));
+#else
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+#endif
+}
+
+}  // namespace hexling

@@ -1,0 +1,73 @@
+#include "refwindow/qt_widgets.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace hexling {
+namespace {
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+QtPickList::QtPickList(QComboBox& combo)
+    : combo_(combo), picks_(QObject::connect(&combo, &QComboBox::activated, [this] { Picked(); })) {}
+
+QtPickList::~QtPickList() { QObject::disconnect(picks_); }
+
+void QtPickList::Append(std::string_view entry) {
+  // Filling an empty QComboBox selects its first entry; a list that has not
+  // been picked from must keep showing nothing.
+  const int current = combo_.currentIndex();
+  combo_.addItem(ToQString(entry));
+  combo_.setCurrentIndex(current);
+}
+
+int QtPickList::Count() const { return combo_.count(); }
+
+std::string QtPickList::EntryAt(int index) const { return combo_.itemText(index).toStdString(); }
+
+std::string QtPickList::Text() const { return combo_.currentText().toStdString(); }
+
+void QtPickList::SelectEntry(std::string_view text) {
+  combo_.setCurrentIndex(combo_.findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QtItemList::QtItemList(QListWidget& list)
+    : list_(list),
+      doubleClicks_(QObject::connect(&list, &QListWidget::itemDoubleClicked, [this] { DoubleClicked(); })) {}
+
+QtItemList::~QtItemList() { QObject::disconnect(doubleClicks_); }
+
+void QtItemList::Clear() { list_.clear(); }
+
+void QtItemList::Append(std::string_view item) { list_.addItem(ToQString(item)); }
+
+int QtItemList::Count() const { return list_.count(); }
+
+std::string QtItemList::ItemAt(int index) const {
+  const QListWidgetItem* item = list_.item(index);
+  return item ? item->text().toStdString() : std::string();
+}
+
+// Read from the selection: a focus change can make a row current without
+// selecting it, so currentRow() is not the selected index.
+int QtItemList::SelectedIndex() const {
+  const QModelIndexList selected = list_.selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void QtItemList::Select(int index) {
+  if (index >= 0 && index < list_.count()) {
+    list_.setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+  } else {
+    list_.clearSelection();
+  }
+}
+
+void QtTextPane::SetText(std::string_view text) { edit_.setPlainText(ToQString(text)); }
+
+}  // namespace hexling

@@ -1,0 +1,72 @@
+// The window logic's controls over Qt widgets.
+#pragma once
+
+#include <QMetaObject>
+
+#include "refwindow/widgets.h"
+
+class QComboBox;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace hexling {
+
+// A non-editable QComboBox. Its `activated` signal is the user's pick: it
+// fires for every pick by mouse or keys, the shown entry included, and never
+// for changes made by the program, which SetText reports itself.
+class QtPickList final : public PickList {
+ public:
+  explicit QtPickList(QComboBox& combo);
+  ~QtPickList() override;
+  QtPickList(const QtPickList&) = delete;
+  QtPickList& operator=(const QtPickList&) = delete;
+
+  void Append(std::string_view entry) override;
+  int Count() const override;
+  std::string EntryAt(int index) const override;
+  std::string Text() const override;
+
+  QComboBox& Combo() const { return combo_; }
+
+ protected:
+  void SelectEntry(std::string_view text) override;
+
+ private:
+  QComboBox& combo_;
+  QMetaObject::Connection picks_;
+};
+
+// A single-selection QListWidget; a double-click on an item is reported.
+class QtItemList final : public ItemList {
+ public:
+  explicit QtItemList(QListWidget& list);
+  ~QtItemList() override;
+  QtItemList(const QtItemList&) = delete;
+  QtItemList& operator=(const QtItemList&) = delete;
+
+  void Clear() override;
+  void Append(std::string_view item) override;
+  int Count() const override;
+  std::string ItemAt(int index) const override;
+  int SelectedIndex() const override;
+  void Select(int index) override;
+
+  QListWidget& List() const { return list_; }
+
+ private:
+  QListWidget& list_;
+  QMetaObject::Connection doubleClicks_;
+};
+
+class QtTextPane final : public TextPane {
+ public:
+  explicit QtTextPane(QPlainTextEdit& edit) : edit_(edit) {}
+  void SetText(std::string_view text) override;
+
+  QPlainTextEdit& Edit() const { return edit_; }
+
+ private:
+  QPlainTextEdit& edit_;
+};
+
+}  // namespace hexling

@@ -1,0 +1,281 @@
+// The window on Qt's offscreen platform, driven with real input events.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "refwindow/form1_window.h"
+#include "refwindow/qt_widgets.h"
+
+#include <ostream>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace hexling {
+namespace {
+
+QStringList Items(const QListWidget& list) {
+  QStringList items;
+  for (int row = 0; row < list.count(); ++row) items << list.item(row)->text();
+  return items;
+}
+
+QString SelectedItem(const QListWidget& list) {
+  const auto selected = list.selectedItems();
+  return selected.size() == 1 ? selected.first()->text() : QStringLiteral("<%1 selected>").arg(selected.size());
+}
+
+class Form1Binding : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  // A user's pick with the mouse: open the list, click the entry.
+  static void ClickEntry(QComboBox& combo, int index) {
+    combo.showPopup();
+    QAbstractItemView& view = *combo.view();
+    const QModelIndex entry = view.model()->index(index, 0);
+    view.scrollTo(entry);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(entry).center());
+  }
+
+  // What a user's double-click delivers: press and release, then the double
+  // click and its release, on the item (QTest::mouseDClick alone does not
+  // make a QListWidget report a double-click).
+  void DoubleClickItem(const QString& text) {
+    const auto found = list.findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    QWidget* viewport = list.viewport();
+    const QPoint at = list.visualItemRect(found.first()).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+  }
+
+  Form1Window window;
+  QComboBox& hexCombo = *window.findChild<QComboBox*>(QStringLiteral("HexCombo1"));
+  QComboBox& translationCombo = *window.findChild<QComboBox*>(QStringLiteral("TranslationCombo1"));
+  QPlainTextEdit& translationText = *window.findChild<QPlainTextEdit*>(QStringLiteral("TranslationText1"));
+  QListWidget& list = *window.findChild<QListWidget*>(QStringLiteral("AllHexValuesList1"));
+};
+
+TEST_F(Form1Binding, IsLoadedWithLine00AndBreakWhenFirstShown) {
+  EXPECT_EQ(hexCombo.count(), 256);
+  EXPECT_EQ(hexCombo.currentText(), "00  BRK  Stack/Interrupt");
+  EXPECT_EQ(translationCombo.count(), 90);
+  EXPECT_EQ(translationCombo.currentText(), "BRK");
+  EXPECT_EQ(translationText.toPlainText(), "Break");
+  EXPECT_EQ(Items(list), QStringList{"00"});
+  EXPECT_EQ(SelectedItem(list), "00");
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(Form1Binding, ArrowKeyInTheHexListRunsTheWholeChain) {
+  QTest::keyClick(&hexCombo, Qt::Key_Down);
+  EXPECT_EQ(hexCombo.currentText(), "01  ORA  DP Indexed Indirect,X");
+  EXPECT_EQ(translationCombo.currentText(), "ORA");
+  EXPECT_EQ(translationText.toPlainText(), "OR with Accumulator");
+  EXPECT_EQ(list.count(), 15);
+  EXPECT_EQ(SelectedItem(list), "01");
+}
+
+TEST_F(Form1Binding, MousePickInTheHexListRunsTheWholeChain) {
+  ClickEntry(hexCombo, 0xB9);
+  EXPECT_EQ(hexCombo.currentText(), "B9  LDA  Absolute Indexed,Y");
+  EXPECT_EQ(translationCombo.currentText(), "LDA");
+  EXPECT_EQ(translationText.toPlainText(), "Load to Accumulator");
+  EXPECT_EQ(list.count(), 15);
+}
+
+TEST_F(Form1Binding, TypingTheFirstCharactersPicksTheEntry) {
+  QTest::keyClicks(&hexCombo, QStringLiteral("A9"));
+  EXPECT_EQ(hexCombo.currentText(), "A9  LDA  Immediate");
+  EXPECT_EQ(translationCombo.currentText(), "LDA");
+
+  QTest::keyClicks(&translationCombo, QStringLiteral("XCE"));
+  EXPECT_EQ(translationCombo.currentText(), "XCE");
+  EXPECT_EQ(translationText.toPlainText(), "Exchange Carry and Emulation Bits");
+  EXPECT_EQ(Items(list), QStringList{"FB"});
+}
+
+TEST_F(Form1Binding, MnemonicPickLeavesTheHexLineAlone) {
+  ClickEntry(translationCombo, translationCombo.findText(QStringLiteral("STZ")));
+  EXPECT_EQ(translationCombo.currentText(), "STZ");
+  EXPECT_EQ(translationText.toPlainText(), "Store Zero to destination offset");
+  EXPECT_EQ(Items(list), (QStringList{"64", "74", "9C", "9E"}));
+  EXPECT_EQ(hexCombo.currentText(), "00  BRK  Stack/Interrupt");
+}
+
+TEST_F(Form1Binding, DoubleClickOnACodePicksItsLineAndKeepsItSelected) {
+  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
+  const QStringList codes = Items(list);
+  DoubleClickItem(QStringLiteral("B9"));
+  EXPECT_EQ(hexCombo.currentText(), "B9  LDA  Absolute Indexed,Y");
+  EXPECT_EQ(Items(list), codes);
+  EXPECT_EQ(SelectedItem(list), "B9");
+}
+
+TEST_F(Form1Binding, SingleClickReturnTypingAndTabChangeNothingElse) {
+  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
+  const QString line = hexCombo.currentText();
+  const QStringList codes = Items(list);
+  const QRect third = list.visualItemRect(list.item(2));
+
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third.center());
+  QTest::keyClick(&list, Qt::Key_Return);
+  QTest::keyClick(&list, Qt::Key_Tab);
+  QTest::keyClicks(&translationText, QStringLiteral(" typed"));
+
+  EXPECT_EQ(SelectedItem(list), codes[2]);
+  EXPECT_EQ(hexCombo.currentText(), line);
+  EXPECT_EQ(translationCombo.currentText(), "LDA");
+  EXPECT_EQ(Items(list), codes);
+  EXPECT_EQ(translationText.toPlainText(), " typedLoad to Accumulator");
+}
+
+TEST_F(Form1Binding, RePickingTheShownEntryRunsItsReactionAgain) {
+  list.setCurrentRow(0);
+  translationText.setPlainText(QStringLiteral("the user's scribble"));
+  ClickEntry(translationCombo, translationCombo.currentIndex());
+  EXPECT_EQ(translationText.toPlainText(), "Break");
+  EXPECT_EQ(Items(list), QStringList{"00"});
+  EXPECT_EQ(SelectedItem(list), "00");
+}
+
+TEST_F(Form1Binding, TabVisitsTheControlsInLayoutOrder) {
+  hexCombo.setFocus();
+  for (QWidget* next : {static_cast<QWidget*>(&translationCombo), static_cast<QWidget*>(&translationText),
+                        static_cast<QWidget*>(&list)}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+}
+
+TEST_F(Form1Binding, ControlsSitWhereTheLayoutPutsThemAt96Dpi) {
+  ASSERT_EQ(window.logicalDpiX(), 96);
+  ASSERT_EQ(window.logicalDpiY(), 96);
+  EXPECT_EQ(window.size(), QSize(458, 172));
+  EXPECT_EQ(hexCombo.geometry(), QRect(0, 0, 457, 26));
+  EXPECT_EQ(translationCombo.geometry(), QRect(0, 26, 81, 26));
+  EXPECT_EQ(translationText.geometry(), QRect(80, 26, 377, 82));
+  EXPECT_EQ(list.geometry(), QRect(0, 56, 79, 52));
+}
+
+TEST_F(Form1Binding, ControlsHaveTheirFontsAndTooltips) {
+  const struct {
+    QWidget* control;
+    qreal points;
+    const char* tooltip;
+  } controls[] = {
+      {&hexCombo, 12, "Hex to ASM Command"},
+      {&translationCombo, 12, "ASM Command List"},
+      {&translationText, 12, "ASM Command Description"},
+      {&list, 9.75, "All existing values."},
+  };
+  for (const auto& c : controls) {
+    const std::string name = c.control->objectName().toStdString();
+    EXPECT_EQ(c.control->font().family(), "Courier New") << name;
+    EXPECT_EQ(c.control->font().pointSizeF(), c.points) << name;
+    EXPECT_EQ(c.control->font().weight(), QFont::Normal) << name;
+    EXPECT_FALSE(c.control->font().italic()) << name;
+    EXPECT_TRUE(QFontInfo(c.control->font()).fixedPitch()) << name << " shows " << QFontInfo(c.control->font()).family().toStdString();
+    EXPECT_EQ(c.control->toolTip(), c.tooltip) << name;
+    EXPECT_EQ(c.control->accessibleName(), c.tooltip) << name;
+  }
+  EXPECT_TRUE(window.testAttribute(Qt::WA_AlwaysShowToolTips));
+}
+
+TEST_F(Form1Binding, FrameIsAFixedDialogWithOnlyACloseBox) {
+  EXPECT_EQ(window.windowTitle(), "Hexling");
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+  EXPECT_EQ(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+  EXPECT_LE(icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).colorCount(), 256);
+}
+
+TEST_F(Form1Binding, ControlsBehaveAsTheirKindSays) {
+  EXPECT_FALSE(hexCombo.isEditable());
+  EXPECT_FALSE(translationCombo.isEditable());
+  EXPECT_EQ(hexCombo.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &hexCombo), 0) << "opens below";
+  EXPECT_EQ(translationCombo.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &translationCombo), 0);
+  EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
+  EXPECT_EQ(translationText.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_EQ(translationText.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(translationText.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_TRUE(translationText.tabChangesFocus());
+  EXPECT_FALSE(translationText.isReadOnly());
+}
+
+TEST_F(Form1Binding, TheLongestDescriptionIsFullyVisibleWrapped) {
+  QTest::keyClicks(&translationCombo, QStringLiteral("XBA"));
+  ASSERT_EQ(translationText.toPlainText(), "Exchange B and A Accumulators (ie- high 8bits swapped with low 8bits");
+  EXPECT_GE(translationText.document()->firstBlock().layout()->lineCount(), 2);
+  EXPECT_EQ(translationText.verticalScrollBar()->maximum(), 0) << "a line is hidden";
+}
+
+TEST(QtPickList, FillingKeepsNothingPicked) {
+  QComboBox combo;
+  QtPickList pickList(combo);
+  for (const char* entry : {"ADC", "AND", "ASL"}) pickList.Append(entry);
+  EXPECT_EQ(pickList.Text(), "");
+  EXPECT_EQ(combo.currentIndex(), -1);
+  EXPECT_EQ(pickList.EntryAt(1), "AND");
+  EXPECT_EQ(pickList.EntryAt(3), "");
+}
+
+TEST(QtPickList, AssigningRunsTheReactionExactlyOnceAlsoWhenNothingChanges) {
+  QComboBox combo;
+  QtPickList pickList(combo);
+  for (const char* entry : {"ADC", "AND", "ASL"}) pickList.Append(entry);
+  std::vector<std::string> seen;
+  pickList.OnPick([&] { seen.push_back(pickList.Text()); });
+
+  pickList.SetText("AND");
+  pickList.SetText("AND");
+  pickList.SetText("ASL");
+  pickList.SetText("adc");  // no entry: nothing is picked
+  EXPECT_EQ(seen, (std::vector<std::string>{"AND", "AND", "ASL", ""}));
+}
+
+TEST(QtItemList, SelectedIndexComesFromTheSelectionNotTheCurrentRow) {
+  QListWidget widget;
+  QtItemList list(widget);
+  for (const char* item : {"61", "63", "65"}) list.Append(item);
+  EXPECT_EQ(list.SelectedIndex(), -1);
+
+  // What a focus change can do: a current row with nothing selected.
+  widget.selectionModel()->setCurrentIndex(widget.model()->index(2, 0), QItemSelectionModel::NoUpdate);
+  ASSERT_EQ(widget.currentRow(), 2);
+  EXPECT_EQ(list.SelectedIndex(), -1);
+  EXPECT_EQ(list.SelectedText(), "");
+
+  list.Select(1);
+  EXPECT_EQ(list.SelectedIndex(), 1);
+  EXPECT_EQ(list.SelectedText(), "63");
+  list.Select(-1);
+  EXPECT_EQ(list.SelectedIndex(), -1);
+}
+
+}  // namespace
+}  // namespace hexling

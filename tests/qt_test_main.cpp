@@ -1,0 +1,16 @@
+// GoogleTest main for tests of the Qt binding: one QApplication on the
+// offscreen platform, so the tests need no display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt warns on every start without one; CI has none.
+  const QTemporaryDir runtimeDir;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
