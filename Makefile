@@ -5,18 +5,21 @@
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-liberation
+TEST_PACKAGES       := xvfb openbox x11-utils wmctrl
+SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
 FUZZ_PACKAGES       := clang libclang-rt-14-dev
 FUZZ_SECONDS        ?= 120
 
 # CI builds with warnings as errors.
 CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(CI),ON,OFF)
 
-.PHONY: run test bench fuzz clean build packages
+.PHONY: run test bench fuzz screenshot clean build packages
 
 run: build
 	build/bin/hexling
 
 test: build
+	@scripts/ensure-packages.sh $(TEST_PACKAGES)
 	cmake --preset sanitize $(CONFIGURE)
 	cmake --build --preset sanitize
 	ctest --preset sanitize
@@ -32,6 +35,10 @@ fuzz: packages
 	cmake --build --preset fuzz
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
+
+screenshot: build
+	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
+	scripts/screenshot.sh build/bin/hexling docs/hexling.png
 
 build: packages
 	cmake --preset default $(CONFIGURE)

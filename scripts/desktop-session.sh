@@ -1,0 +1,59 @@
+# A private desktop for tests and screenshots: an X server at 96 DPI on a free
+# display with an EWMH window manager. Source this file, then call
+# start_desktop, and stop_desktop when done (from an EXIT trap, so that it also
+# runs when a check fails). Only the processes started here are ended.
+
+desktop_pids=()
+
+# Runs a check again until it succeeds, for at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+start_desktop() {
+  local fifo number
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  # -displayfd: Xvfb picks a free display itself and writes its number once it accepts clients
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" 2>/dev/null &
+  desktop_pids+=($!)
+  read -r -t 30 number <"$fifo" || number=
+  rm -f "$fifo"
+  [[ -n $number ]] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=:$number
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$(mktemp -d)}
+  openbox --sm-disable >/dev/null 2>&1 &
+  desktop_pids+=($!)
+  wait_for 20 window_manager_ready || { echo "openbox did not start" >&2; return 1; }
+}
+
+stop_desktop() {
+  local i
+  for ((i = ${#desktop_pids[@]} - 1; i >= 0; i--)); do
+    kill "${desktop_pids[i]}" 2>/dev/null
+    wait "${desktop_pids[i]}" 2>/dev/null
+  done
+  desktop_pids=()
+}
+
+# The id of the top-level window that process $1 has mapped, once the window
+# manager manages it.
+client_window_of() {
+  local id
+  for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    if xprop -id "$id" _NET_WM_PID | grep -q "= $1\$"; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
