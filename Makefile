@@ -13,7 +13,7 @@ FUZZ_SECONDS        ?= 120
 # CI builds with warnings as errors.
 CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(CI),ON,OFF)
 
-.PHONY: run test bench fuzz screenshot clean build packages
+.PHONY: run test bench bench-startup fuzz screenshot clean build packages
 
 run: build
 	build/bin/hexling
@@ -28,6 +28,10 @@ test: build
 bench: build
 	build/bin/hexling_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
 	  --benchmark_display_aggregates_only=true
+
+bench-startup: build
+	@scripts/ensure-packages.sh $(TEST_PACKAGES)
+	scripts/bench-startup.sh build/bin 21
 
 fuzz: packages
 	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)

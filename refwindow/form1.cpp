@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/asm_command_table.h"
 #include "catalogue/line_mnemonics.h"
@@ -16,7 +17,7 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
       TranslationText1(controls.TranslationText1),
       AllHexValuesList1(controls.AllHexValuesList1),
       frame_(frame) {
-  for (const std::string_view mnemonic : LineMnemonics) TranslationCombo1.Append(mnemonic);
+  TranslationCombo1.AppendAll({LineMnemonics.begin(), LineMnemonics.end()});
   HexCombo1.OnPick([this] { OnHexPicked(); });
   TranslationCombo1.OnPick([this] { OnAsmCommandPicked(); });
   AllHexValuesList1.OnDoubleClick([this] { OnHexValueDoubleClicked(); });
@@ -24,10 +25,13 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
 
 void Form1::OnFormLoad() {
   frame_.MakeTopmost();
+  std::vector<std::string> lines;
+  lines.reserve(256);
   for (int byte = 0; byte < 256; ++byte) {
     const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
-    HexCombo1.Append(HexToAsmCommand(std::string_view(code.data(), code.size())));
+    lines.push_back(HexToAsmCommand(std::string_view(code.data(), code.size())));
   }
+  HexCombo1.AppendAll(lines);
   HexCombo1.SetText(HexCombo1.EntryAt(0));
 }
 

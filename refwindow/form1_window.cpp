@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QtGlobal>
 
+#include "refwindow/icons/hexling.xpm"
 #include "refwindow/x11_skip_taskbar.h"
 #ifdef Q_OS_WIN
 #include "refwindow/win32_topmost.h"
@@ -91,7 +93,9 @@ Form1Window::Form1Window()
                     .AllHexValuesList1 = allHexValuesList_}) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Hexling"));
-  setWindowIcon(QIcon(QStringLiteral(":/hexling/hexling.png")));
+  // Compiled in as XPM, which Qt reads itself: an image file would make it
+  // load every image format plugin, libjpeg among them, to identify it.
+  setWindowIcon(QIcon(QPixmap(hexling_xpm)));
   setFixedSize(Pixels(6870, logicalDpiX()), Pixels(2580, logicalDpiY()));
   setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
 

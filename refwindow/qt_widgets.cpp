@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
 
 namespace hexling {
 namespace {
@@ -18,11 +19,18 @@ QtPickList::QtPickList(QComboBox& combo)
 
 QtPickList::~QtPickList() { QObject::disconnect(picks_); }
 
-void QtPickList::Append(std::string_view entry) {
+void QtPickList::Append(std::string_view entry) { AppendAll({std::string(entry)}); }
+
+// One insertion: added one by one, each entry costs the combo box a round of
+// model signals and size updates.
+void QtPickList::AppendAll(const std::vector<std::string>& entries) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (const std::string& entry : entries) texts.append(ToQString(entry));
   // Filling an empty QComboBox selects its first entry; a list that has not
   // been picked from must keep showing nothing.
   const int current = combo_.currentIndex();
-  combo_.addItem(ToQString(entry));
+  combo_.addItems(texts);
   combo_.setCurrentIndex(current);
 }
 

@@ -22,6 +22,7 @@ class QtPickList final : public PickList {
   QtPickList& operator=(const QtPickList&) = delete;
 
   void Append(std::string_view entry) override;
+  void AppendAll(const std::vector<std::string>& entries) override;
   int Count() const override;
   std::string EntryAt(int index) const override;
   std::string Text() const override;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace hexling {
 
@@ -18,6 +19,11 @@ class PickList {
   virtual ~PickList() = default;
 
   virtual void Append(std::string_view entry) = 0;
+  // The same as appending each entry in turn, in one call that a toolkit can
+  // make cheaper than many.
+  virtual void AppendAll(const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) Append(entry);
+  }
   virtual int Count() const = 0;
   // The empty text for an index outside the list.
   virtual std::string EntryAt(int index) const = 0;

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws Hexling's 32 x 32 icon, a chip showing the opcode A9 over "816", as an
-indexed-colour PNG (a handful of colours, well within 256). Standard library only.
+"""Draws Hexling's 32 x 32 icon, a chip showing the opcode A9 over "816", in a
+handful of colours (well within 256): as an indexed-colour PNG for the desktop,
+and as XPM source that the program compiles in. Standard library only.
 
-    scripts/draw-icon.py refwindow/icons/hexling.png
+    scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png and hexling.xpm
 """
 import struct
 import sys
@@ -72,6 +73,20 @@ def png(pixels):
             + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+def xpm(pixels):
+    symbols = " .+@#$%&*=-;>,')!~{]^/(_:<[}|1234567890abcdefghijklmnopqrstuvwxyz"
+    lines = [f"{len(pixels[0])} {len(pixels)} {len(PALETTE)} 1"]
+    for index, (r, g, b, alpha) in enumerate(PALETTE):
+        lines.append(f"{symbols[index]} c " + ("None" if alpha == 0 else f"#{r:02X}{g:02X}{b:02X}"))
+    lines += ["".join(symbols[cell] for cell in row) for row in pixels]
+    body = ",\n".join(f'    "{line}"' for line in lines)
+    return ("/* XPM */\n// Drawn by scripts/draw-icon.py; the same picture as hexling.png.\n"
+            f"static const char* const hexling_xpm[] = {{\n{body}}};\n")
+
+
 if __name__ == "__main__":
-    with open(sys.argv[1], "wb") as out:
-        out.write(png(draw()))
+    pixels = draw()
+    with open(sys.argv[1] + ".png", "wb") as out:
+        out.write(png(pixels))
+    with open(sys.argv[1] + ".xpm", "w") as out:
+        out.write(xpm(pixels))

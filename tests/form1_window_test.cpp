@@ -212,6 +212,9 @@ TEST_F(Form1Binding, FrameIsAFixedDialogWithOnlyACloseBox) {
   const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
   EXPECT_EQ(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
   EXPECT_LE(icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).colorCount(), 256);
+  // The desktop shows the PNG, the window the compiled-in XPM: one picture.
+  const QImage installed(QStringLiteral(HEXLING_SOURCE_DIR "/refwindow/icons/hexling.png"));
+  EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), installed.convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(Form1Binding, ControlsBehaveAsTheirKindSays) {
@@ -237,11 +240,14 @@ TEST_F(Form1Binding, TheLongestDescriptionIsFullyVisibleWrapped) {
 TEST(QtPickList, FillingKeepsNothingPicked) {
   QComboBox combo;
   QtPickList pickList(combo);
-  for (const char* entry : {"ADC", "AND", "ASL"}) pickList.Append(entry);
+  pickList.AppendAll({"ADC", "AND"});
+  pickList.Append("ASL");
+  pickList.AppendAll({"BCC"});
   EXPECT_EQ(pickList.Text(), "");
   EXPECT_EQ(combo.currentIndex(), -1);
-  EXPECT_EQ(pickList.EntryAt(1), "AND");
-  EXPECT_EQ(pickList.EntryAt(3), "");
+  EXPECT_EQ(pickList.Count(), 4);
+  EXPECT_EQ(pickList.EntryAt(2), "ASL");
+  EXPECT_EQ(pickList.EntryAt(4), "");
 }
 
 TEST(QtPickList, AssigningRunsTheReactionExactlyOnceAlsoWhenNothingChanges) {
