@@ -5,7 +5,9 @@
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-liberation
-TEST_PACKAGES       := xvfb openbox x11-utils wmctrl
+TEST_PACKAGES       := xvfb openbox x11-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream \
+                       g++-mingw-w64-x86-64
+PACKAGE_PACKAGES    := dpkg-dev file
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
 FUZZ_PACKAGES       := clang libclang-rt-14-dev
 FUZZ_SECONDS        ?= 120
@@ -13,7 +15,7 @@ FUZZ_SECONDS        ?= 120
 # CI builds with warnings as errors.
 CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(CI),ON,OFF)
 
-.PHONY: run test bench bench-startup fuzz screenshot clean build packages
+.PHONY: run test bench bench-startup fuzz memcheck screenshot install package clean build packages
 
 run: build
 	build/bin/hexling
@@ -32,6 +34,17 @@ bench: build
 bench-startup: build
 	@scripts/ensure-packages.sh $(TEST_PACKAGES)
 	scripts/bench-startup.sh build/bin 21
+
+memcheck: build
+	@scripts/ensure-packages.sh valgrind
+	tests/memcheck_test.sh build/bin/window_test
+
+install: build
+	DESTDIR=$(DESTDIR) cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+
+package: build
+	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
+	cd build && cpack
 
 fuzz: packages
 	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)

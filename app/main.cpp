@@ -6,6 +6,7 @@
 int main(int argc, char* argv[]) {
   if (!hexling::PrepareDesktopSession(argc, argv)) return 1;
   QApplication app(argc, argv);
+  QApplication::setDesktopFileName(QStringLiteral("org.hexling.Hexling"));
   hexling::Form1Window window;
   window.show();
   return app.exec();

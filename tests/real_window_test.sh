@@ -5,6 +5,7 @@
 #   real_window_test.sh PATH_TO_HEXLING
 set -uo pipefail
 source "$(dirname "$0")/../scripts/desktop-session.sh"
+source "$(dirname "$0")/checks.sh"
 hexling=$1
 
 trap stop_desktop EXIT
@@ -15,18 +16,6 @@ desktop_pids+=("$pid")
 wait_for 20 client_window_of "$pid" || { echo "FAILED: no window appeared"; exit 1; }
 window=$(client_window_of "$pid")
 
-passed=0 failed=0
-check() {  # description, command...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $what"
-    failed=$((failed + 1))
-  fi
-}
 property() { xprop -id "$window" "$@"; }
 has() { grep -q -F -- "$1"; }
 
@@ -64,5 +53,4 @@ else
   check "closing the window ends the program" false
 fi
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish_checks
