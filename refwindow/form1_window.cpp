@@ -18,8 +18,15 @@ namespace hexling {
 namespace {
 
 // A dialog frame with a caption and a close box, and neither a minimise nor a
-// maximise button. Built on a plain QWidget: a QDialog would close on Esc.
-constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+// maximise button. Built on a plain QWidget: a QDialog would close on Esc. On
+// Windows a tool window's frame is what keeps it off the taskbar; on X11 that
+// is a window state (SkipTaskbar).
+#ifdef Q_OS_WIN
+constexpr Qt::WindowType kFrameType = Qt::Tool;
+#else
+constexpr Qt::WindowType kFrameType = Qt::Dialog;
+#endif
+constexpr Qt::WindowFlags kFrame = kFrameType | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 // Lengths are in twips, 1440 to the inch, converted at the screen's logical
@@ -98,6 +105,7 @@ Form1Window::Form1Window()
   setWindowIcon(QIcon(QPixmap(hexling_xpm)));
   setFixedSize(Pixels(6870, logicalDpiX()), Pixels(2580, logicalDpiY()));
   setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
+  setAttribute(Qt::WA_QuitOnClose);         // also as a tool window: closing it ends the program
 
   setTabOrder(&hexCombo_.Combo(), &translationCombo_.Combo());
   setTabOrder(&translationCombo_.Combo(), &translationText_.Edit());
