@@ -1,6 +1,8 @@
 #include "refwindow/form1.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 

@@ -21,8 +21,8 @@ QtPickList::~QtPickList() { QObject::disconnect(picks_); }
 
 void QtPickList::Append(std::string_view entry) { AppendAll({std::string(entry)}); }
 
-// One insertion: added one by one, each entry costs the combo box a round of
-// model signals and size updates.
+// All entries in one insertion: added one at a time, each would cost the combo
+// box a round of model signals and size updates.
 void QtPickList::AppendAll(const std::vector<std::string>& entries) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(entries.size()));
