@@ -5,8 +5,7 @@
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-liberation
-TEST_PACKAGES       := xvfb openbox x11-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream \
-                       g++-mingw-w64-x86-64
+TEST_PACKAGES       := xvfb openbox x11-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream
 PACKAGE_PACKAGES    := dpkg-dev file
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
 FUZZ_PACKAGES       := clang libclang-rt-14-dev

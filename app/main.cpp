@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "refwindow/desktop_session.h"
-#include "refwindow/form1_window.h"
+#include "app/desktop_session.h"
+#include "refwindow/qt/form1_window.h"
 
 int main(int argc, char* argv[]) {
   if (!hexling::PrepareDesktopSession(argc, argv)) return 1;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "refwindow/desktop_session.h"
+#include "app/desktop_session.h"
 
 namespace hexling {
 namespace {

@@ -14,8 +14,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "refwindow/form1_window.h"
-#include "refwindow/qt_widgets.h"
+#include "refwindow/qt/form1_window.h"
+#include "refwindow/qt/qt_widgets.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "refwindow/desktop_session.h"
+#include "app/desktop_session.h"
 
 #include <cstdio>
 #include <cstdlib>

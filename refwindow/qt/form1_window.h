@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "refwindow/form1.h"
-#include "refwindow/qt_widgets.h"
+#include "refwindow/qt/qt_widgets.h"
 
 namespace hexling {
 

@@ -1,4 +1,4 @@
-#include "refwindow/form1_window.h"
+#include "refwindow/qt/form1_window.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -9,24 +9,15 @@
 #include <QtGlobal>
 
 #include "refwindow/icons/hexling.xpm"
-#include "refwindow/x11_skip_taskbar.h"
-#ifdef Q_OS_WIN
-#include "refwindow/win32_topmost.h"
-#endif
+#include "refwindow/qt/x11_skip_taskbar.h"
 
 namespace hexling {
 namespace {
 
 // A dialog frame with a caption and a close box, and neither a minimise nor a
-// maximise button. Built on a plain QWidget: a QDialog would close on Esc. On
-// Windows a tool window's frame is what keeps it off the taskbar; on X11 that
-// is a window state (SkipTaskbar).
-#ifdef Q_OS_WIN
-constexpr Qt::WindowType kFrameType = Qt::Tool;
-#else
-constexpr Qt::WindowType kFrameType = Qt::Dialog;
-#endif
-constexpr Qt::WindowFlags kFrame = kFrameType | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+// maximise button. Built on a plain QWidget: a QDialog would close on Esc. The
+// taskbar is kept away by a window state (SkipTaskbar).
+constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 // Lengths are in twips, 1440 to the inch, converted at the screen's logical
@@ -105,7 +96,6 @@ Form1Window::Form1Window()
   setWindowIcon(QIcon(QPixmap(hexling_xpm)));
   setFixedSize(Pixels(6870, logicalDpiX()), Pixels(2580, logicalDpiY()));
   setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
-  setAttribute(Qt::WA_QuitOnClose);         // also as a tool window: closing it ends the program
 
   setTabOrder(&hexCombo_.Combo(), &translationCombo_.Combo());
   setTabOrder(&translationCombo_.Combo(), &translationText_.Edit());
@@ -121,12 +111,6 @@ Form1Window::Form1Window()
   SkipTaskbar(*this);  // after the flags are final: changing them recreates the native window
 }
 
-void Form1Window::MakeTopmost() {
-#ifdef Q_OS_WIN
-  SetTopmost(reinterpret_cast<void*>(winId()));
-#else
-  setWindowFlag(Qt::WindowStaysOnTopHint);
-#endif
-}
+void Form1Window::MakeTopmost() { setWindowFlag(Qt::WindowStaysOnTopHint); }
 
 }  // namespace hexling
