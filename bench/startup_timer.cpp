@@ -3,7 +3,8 @@
 // MapNotify event on the root window, and the peak resident memory of each
 // run once its window is up. Run it on an X server with no other clients and
 // no window manager, so that the program's own window is mapped on the root.
-//   startup_timer RUNS PROGRAM_A PROGRAM_B
+// With a LAUNCHER (such as Wine's loader), each program is started through it.
+//   startup_timer RUNS PROGRAM_A PROGRAM_B [LAUNCHER]
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -31,16 +32,19 @@ struct Run {
 
 // Starts `program`, waits for its first top-level window to be mapped, lets it
 // finish drawing, then ends it and reads its peak resident memory.
-Run Measure(xcb_connection_t* connection, const std::string& program) {
+Run Measure(xcb_connection_t* connection, const std::string& launcher, const std::string& program) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  std::vector<char*> argv;
+  if (!launcher.empty()) argv.push_back(const_cast<char*>(launcher.c_str()));
+  argv.push_back(const_cast<char*>(program.c_str()));
+  argv.push_back(nullptr);
 
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
     std::perror(program.c_str());
     std::exit(1);
   }
@@ -75,10 +79,11 @@ T Median(std::vector<T> values) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s RUNS PROGRAM_A PROGRAM_B\n", argv[0]);
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: %s RUNS PROGRAM_A PROGRAM_B [LAUNCHER]\n", argv[0]);
     return 2;
   }
+  const std::string launcher = argc == 5 ? argv[4] : "";
   const int runs = std::atoi(argv[1]);
   const std::string programs[2] = {argv[2], argv[3]};
 
@@ -94,11 +99,11 @@ int main(int argc, char* argv[]) {
 
   std::vector<double> times[2];
   std::vector<long> peaks[2];
-  Measure(connection, programs[0]);  // warms the file cache; not counted
-  Measure(connection, programs[1]);
+  Measure(connection, launcher, programs[0]);  // warms the file cache; not counted
+  Measure(connection, launcher, programs[1]);
   for (int run = 0; run < runs; ++run) {
     for (int which = 0; which < 2; ++which) {
-      const Run result = Measure(connection, programs[which]);
+      const Run result = Measure(connection, launcher, programs[which]);
       times[which].push_back(result.milliseconds);
       peaks[which].push_back(result.peakKilobytes);
     }

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws Hexling's 32 x 32 icon, a chip showing the opcode A9 over "816", in a
-handful of colours (well within 256): as an indexed-colour PNG for the desktop,
-and as XPM source that the program compiles in. Standard library only.
+handful of colours (well within 256): as an indexed-colour PNG for the Linux
+desktop, as XPM source that the Qt binding compiles in, and as a 256-colour
+.ico for the Windows resource script. Standard library only.
 
-    scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png and hexling.xpm
+    scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png, .xpm and .ico
 """
 import struct
 import sys
@@ -84,9 +85,32 @@ def xpm(pixels):
             f"static const char* const hexling_xpm[] = {{\n{body}}};\n")
 
 
+def ico(pixels):
+    """One 32 x 32 image with a 256-entry palette: the colour rows, then the
+    transparency mask, both from the bottom row up, as a BMP without its file
+    header stores them."""
+    height, width = len(pixels), len(pixels[0])
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b, _ in PALETTE).ljust(256 * 4, b"\0")
+    colours = b"".join(bytes(row) for row in reversed(pixels))
+    mask_row_bytes = (width + 31) // 32 * 4
+    mask = b""
+    for row in reversed(pixels):
+        bits = 0
+        for x, cell in enumerate(row):
+            if PALETTE[cell][3] == 0:
+                bits |= 1 << (mask_row_bytes * 8 - 1 - x)
+        mask += bits.to_bytes(mask_row_bytes, "big")
+    info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(colours) + len(mask), 0, 0, 0, 0)
+    image = info + palette + colours + mask
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", width, height, 0, 0, 1, 8, len(image), 22)
+    return directory + image
+
+
 if __name__ == "__main__":
     pixels = draw()
     with open(sys.argv[1] + ".png", "wb") as out:
         out.write(png(pixels))
     with open(sys.argv[1] + ".xpm", "w") as out:
         out.write(xpm(pixels))
+    with open(sys.argv[1] + ".ico", "wb") as out:
+        out.write(ico(pixels))

@@ -1,0 +1,17 @@
+// The program on Windows: create the window, run the loop.
+#include <windows.h>
+
+#include <exception>
+
+#include "refwindow/win32/form1_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  try {
+    hexling::Form1Window window(instance);
+    window.Show(showCommand);
+    return hexling::RunEventLoop(window);
+  } catch (const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), "Hexling", MB_ICONERROR | MB_OK);
+    return 1;
+  }
+}

@@ -1,0 +1,58 @@
+// The reference window on screen with user32: a fixed-size, topmost dialog
+// frame around the four standard controls, running the window logic of Form1.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "refwindow/form1.h"
+#include "refwindow/win32/win32_widgets.h"
+
+namespace hexling {
+
+class Form1Window final : private WindowFrame {
+ public:
+  // Creates the window and its controls at the window's DPI and loads it;
+  // Show() it next. Throws std::system_error when user32 refuses a window.
+  explicit Form1Window(HINSTANCE instance);
+  ~Form1Window() override;
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  // Shows the window the first time. Once the event loop runs, the window
+  // takes the keyboard, for HexCombo1, and gets its tooltips.
+  void Show(int showCommand);
+
+  HWND Handle() const { return window_; }
+  Form1& Model() { return *form_; }
+  UINT Dpi() const { return dpi_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Command(HWND control, WORD code, WORD id);
+  void Layout(UINT dpi);
+  void AddTooltips();
+  void MakeTopmost() override;
+
+  HINSTANCE instance_;
+  HWND owner_ = nullptr;   // hidden: an owned window gets no taskbar button
+  HWND window_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HFONT largeFont_ = nullptr;
+  HFONT smallFont_ = nullptr;
+  HWND tooltips_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  std::unique_ptr<Win32PickList> hexCombo_;
+  std::unique_ptr<Win32PickList> translationCombo_;
+  std::unique_ptr<Win32TextPane> translationText_;
+  std::unique_ptr<Win32ItemList> allHexValuesList_;
+  std::unique_ptr<Form1> form_;
+};
+
+// The event loop: runs until the window is closed and returns the status that
+// closing it posts, with the keyboard handled as in a dialog (Tab, Shift+Tab).
+int RunEventLoop(const Form1Window& window);
+
+}  // namespace hexling
