@@ -7,7 +7,7 @@
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-liberation
 TEST_PACKAGES       := xvfb openbox x11-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream \
-                       wine64 fonts-wine
+                       wine64 fonts-wine python3
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 PACKAGE_PACKAGES    := dpkg-dev file
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
@@ -37,7 +37,7 @@ bench: build
 bench-startup: build windows
 	@scripts/ensure-packages.sh $(TEST_PACKAGES)
 	scripts/bench-startup.sh build/bin 21
-	scripts/wine-desktop.sh build-windows/wine-prefix scripts/bench-startup-wine.sh build/bin build-windows/bin 21
+	scripts/wine-desktop.sh --bare build-windows/wine-prefix scripts/bench-startup-wine.sh build/bin build-windows/bin 21
 
 memcheck: build
 	@scripts/ensure-packages.sh valgrind
@@ -58,9 +58,10 @@ fuzz: packages
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
-screenshot: build
-	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
-	scripts/screenshot.sh build/bin/hexling docs/hexling.png
+screenshot: build windows
+	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES) wine64 fonts-wine
+	scripts/screenshot.sh docs/hexling.png build/bin/hexling
+	scripts/screenshot.sh docs/hexling-windows.png build-windows/bin/hexling.exe
 
 build: packages
 	cmake --preset default $(CONFIGURE)

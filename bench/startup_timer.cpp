@@ -9,6 +9,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -49,6 +50,7 @@ Run Measure(xcb_connection_t* connection, const std::string& launcher, const std
     std::exit(1);
   }
   double milliseconds = -1;
+  alarm(60);  // no window after a minute (a window manager took the map, say): give up rather than hang
   while (milliseconds < 0) {
     std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_wait_for_event(connection), &std::free);
     if (!event) {
@@ -59,6 +61,7 @@ Run Measure(xcb_connection_t* connection, const std::string& launcher, const std
     if (reinterpret_cast<xcb_map_notify_event_t*>(event.get())->override_redirect) continue;
     milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   }
+  alarm(0);
   posix_spawn_file_actions_destroy(&actions);
 
   std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the first paint, not part of the time

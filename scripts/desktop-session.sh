@@ -40,8 +40,9 @@ start_desktop() {
 stop_desktop() {
   local i
   for ((i = ${#desktop_pids[@]} - 1; i >= 0; i--)); do
-    kill "${desktop_pids[i]}" 2>/dev/null
-    wait "${desktop_pids[i]}" 2>/dev/null
+    # Either may have ended already; under `set -e` that must not stop the rest.
+    kill "${desktop_pids[i]}" 2>/dev/null || true
+    wait "${desktop_pids[i]}" 2>/dev/null || true
   done
   desktop_pids=()
 }

@@ -1,21 +1,33 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot: the window, with its frame, under a private
-# X server and window manager, after typing "A9" into the opcode list.
-#   screenshot.sh PATH_TO_HEXLING OUTPUT_PNG
+# Takes a README screenshot: the window, with its frame, under a private X
+# server and window manager, after picking line A9 from the keyboard. A
+# Windows program (.exe) runs under Wine, in the Wine prefix beside its bin/.
+#   screenshot.sh OUTPUT_PNG PATH_TO_HEXLING
 set -euo pipefail
-source "$(dirname "$0")/desktop-session.sh"
-hexling=$1 output=$2
+here=$(dirname "$0")
+source "$here/desktop-session.sh"
+output=$1 hexling=$2
 
 trap stop_desktop EXIT
 start_desktop
-"$hexling" &
+if [[ $hexling == *.exe ]]; then
+  source "$here/wine-prefix.sh"
+  use_wine_prefix "$(dirname "$hexling")/../wine-prefix"
+  trap '"$wineserver" -k 2>/dev/null || true; stop_desktop' EXIT
+  "$wine" "$hexling" &
+  keys=(A Down Down Down Down Down Down Down Down Down)  # user32 lists match the first letter only
+else
+  "$hexling" &
+  keys=(A 9)
+fi
 pid=$!
 desktop_pids+=("$pid")
-wait_for 20 client_window_of "$pid"
+wait_for 30 client_window_of "$pid"
 window=$(client_window_of "$pid")
 
 xdotool windowactivate --sync "$window"
-xdotool type --delay 50 A9
+sleep 0.5
+xdotool key --delay 50 "${keys[@]}"
 sleep 0.5  # let the last repaint reach the screen
 
 read -r x y < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
