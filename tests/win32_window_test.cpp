@@ -223,6 +223,16 @@ TEST_F(Win32Binding, FrameIsAFixedDialogWithACloseBoxTheIconAndNoTaskbarButton) 
   EXPECT_NE(GetClassLongPtrW(window.Handle(), GCLP_HICON), 0u);
 }
 
+TEST_F(Win32Binding, CannotBeMinimisedOrMaximisedSinceNothingWouldBringItBack) {
+  Show();
+  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_FALSE(IsIconic(window.Handle()) || IsZoomed(window.Handle())) << "by the system menu or its keys";
+  ShowWindow(window.Handle(), SW_MINIMIZE);
+  Pump();
+  EXPECT_FALSE(IsIconic(window.Handle())) << "by another program";
+}
+
 TEST_F(Win32Binding, ClientAreaControlsAndFontsFollowTheDpi) {
   const struct {
     UINT dpi;
