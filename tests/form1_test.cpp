@@ -87,7 +87,7 @@ TEST_F(Form1Model, HexPickShowsTheLinesMnemonic) {
     EXPECT_EQ(window.translationCombo.Text(), pick.mnemonic);
     EXPECT_EQ(window.translationText.text, pick.description);
     EXPECT_EQ(items.size(), pick.codeCount) << pick.mnemonic;
-    EXPECT_EQ(Inconsistency(window, true), "");
+    EXPECT_EQ(Broken(window, {HexToAsmCommand(pick.code), std::string(pick.mnemonic), 0}), "");
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(Form1Model, MnemonicPickLeavesTheHexLineAlone) {
   PickMnemonic("XCE");
   EXPECT_EQ(window.hexCombo.Text(), "A9  LDA  Immediate");
   EXPECT_EQ(window.translationText.text, "Exchange Carry and Emulation Bits");
-  EXPECT_EQ(Inconsistency(window, false), "");
+  EXPECT_EQ(Broken(window, {"A9  LDA  Immediate", "XCE", 0}), "");
 }
 
 TEST_F(Form1Model, DoubleClickPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {
@@ -189,7 +189,7 @@ TEST_F(Form1Model, DoubleClickWithoutACodeFallsBackToLine00) {
     window.allHexValuesList.DoubleClicked();
     EXPECT_EQ(window.hexCombo.Text(), "00  BRK  Stack/Interrupt") << what;
     EXPECT_EQ(window.translationCombo.Text(), "BRK") << what;
-    EXPECT_EQ(Inconsistency(window, true), "") << what;
+    EXPECT_EQ(Broken(window, {"00  BRK  Stack/Interrupt", "BRK", 0}), "") << what;
   };
   doubleClickGoesToLine00([&] { PickMnemonic("XYZ"); window.allHexValuesList.Select(0); }, "item ??");
   doubleClickGoesToLine00([&] { PickMnemonic("XYZ"); window.allHexValuesList.Select(1); }, "blank item");
