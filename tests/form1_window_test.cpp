@@ -130,14 +130,38 @@ TEST_F(Form1Binding, DoubleClickOnACodePicksItsLineAndKeepsItSelected) {
   EXPECT_EQ(SelectedItem(list), "B9");
 }
 
-TEST_F(Form1Binding, SingleClickReturnTypingAndTabChangeNothingElse) {
+TEST_F(Form1Binding, ReturnOrEnterOnACodePicksItsLineLikeADoubleClick) {
+  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
+  translationCombo.setFocus();
+  QTest::keyClick(&translationCombo, Qt::Key_Tab);
+  QTest::keyClick(&translationText, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), &list);
+  const QStringList codes = Items(list);
+  const struct {
+    QString code;
+    Qt::KeyboardModifiers modifiers;
+    const char* line;
+  } jumps[] = {
+      {QStringLiteral("B9"), Qt::NoModifier, "B9  LDA  Absolute Indexed,Y"},
+      {QStringLiteral("A5"), Qt::KeypadModifier, "A5  LDA  Direct Page"},
+  };
+  for (const auto& jump : jumps) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.findItems(jump.code, Qt::MatchExactly).first()).center());
+    QTest::keyClick(&list, jump.modifiers ? Qt::Key_Enter : Qt::Key_Return, jump.modifiers);
+    EXPECT_EQ(hexCombo.currentText(), jump.line);
+    EXPECT_EQ(Items(list), codes);
+    EXPECT_EQ(SelectedItem(list), jump.code);
+  }
+}
+
+TEST_F(Form1Binding, SingleClickTypingAndTabChangeNothingElse) {
   QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
   const QString line = hexCombo.currentText();
   const QStringList codes = Items(list);
   const QRect third = list.visualItemRect(list.item(2));
 
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third.center());
-  QTest::keyClick(&list, Qt::Key_Return);
   QTest::keyClick(&list, Qt::Key_Tab);
   QTest::keyClicks(&translationText, QStringLiteral(" typed"));
 
@@ -163,6 +187,35 @@ TEST_F(Form1Binding, TabVisitsTheControlsInLayoutOrder) {
                         static_cast<QWidget*>(&list)}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+}
+
+// The outermost two pixels all round a control's picture.
+int FrameDifference(const QImage& a, const QImage& b) {
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const bool frame = x < 2 || y < 2 || x >= a.width() - 2 || y >= a.height() - 2;
+      differing += frame && a.pixel(x, y) != b.pixel(x, y);
+    }
+  }
+  return differing;
+}
+
+TEST_F(Form1Binding, EveryControlShowsTheKeyboardFocusOnItsFrame) {
+  QWidget* const controls[] = {&hexCombo, &translationCombo, &translationText, &list};
+  list.setFocus();
+  QTest::keyClick(&list, Qt::Key_Tab);
+  QImage focused[4], unfocused[4];
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(QApplication::focusWidget(), controls[i]);
+    focused[i] = controls[i]->grab().toImage();
+    unfocused[(i + 3) % 4] = controls[(i + 3) % 4]->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  for (int i = 0; i < 4; ++i) {
+    const int perimeter = 2 * (focused[i].width() + focused[i].height());
+    EXPECT_GE(FrameDifference(focused[i], unfocused[i]), perimeter / 2) << controls[i]->objectName().toStdString();
   }
 }
 

@@ -8,6 +8,8 @@
 #include <QProxyStyle>
 #include <QtGlobal>
 
+#include <initializer_list>
+
 #include "refwindow/icons/hexling.xpm"
 #include "refwindow/qt/x11_skip_taskbar.h"
 
@@ -65,14 +67,22 @@ QListWidget* NewList(QWidget* parent) {
   return list;
 }
 
-// Drop-down lists open below the control; some styles (Fusion among them)
-// open them over it, on the current entry.
-class PopupBelowStyle final : public QProxyStyle {
+// The window's own touches to the style it runs in. Drop-down lists open
+// below the control; some styles (Fusion among them) open them over it, on
+// the current entry. And the text box and the code list show the keyboard
+// focus on their frame, as a focused line edit does: some styles (Fusion
+// again) draw the frame of a scroll area the same with and without it.
+class Form1Style final : public QProxyStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_ComboBox_Popup) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_Frame && (option->state & State_HasFocus)) element = PE_FrameLineEdit;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
 };
 
@@ -102,10 +112,12 @@ Form1Window::Form1Window()
   setTabOrder(&translationText_.Edit(), &allHexValuesList_.List());
 
   // Made after the controls, so that it is destroyed after them.
-  auto* const popupBelow = new PopupBelowStyle;
-  popupBelow->setParent(this);
-  hexCombo_.Combo().setStyle(popupBelow);
-  translationCombo_.Combo().setStyle(popupBelow);
+  auto* const style = new Form1Style;
+  style->setParent(this);
+  for (QWidget* control : std::initializer_list<QWidget*>{&hexCombo_.Combo(), &translationCombo_.Combo(),
+                                                          &translationText_.Edit(), &allHexValuesList_.List()}) {
+    control->setStyle(style);
+  }
 
   form_.OnFormLoad();
   SkipTaskbar(*this);  // after the flags are final: changing them recreates the native window

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QListWidget>
+#include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QString>
 #include <QStringList>
 
@@ -45,10 +47,20 @@ void QtPickList::SelectEntry(std::string_view text) {
 }
 
 QtItemList::QtItemList(QListWidget& list)
-    : list_(list),
-      doubleClicks_(QObject::connect(&list, &QListWidget::itemDoubleClicked, [this] { DoubleClicked(); })) {}
+    : list_(list), doubleClicks_(QObject::connect(&list, &QListWidget::itemDoubleClicked, [this] { DoubleClicked(); })) {
+  // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
+    returns_.push_back(QObject::connect(shortcut, &QShortcut::activated, [this] {
+      if (SelectedIndex() >= 0) DoubleClicked();
+    }));
+  }
+}
 
-QtItemList::~QtItemList() { QObject::disconnect(doubleClicks_); }
+QtItemList::~QtItemList() {
+  QObject::disconnect(doubleClicks_);
+  for (const auto& connection : returns_) QObject::disconnect(connection);
+}
 
 void QtItemList::Clear() { list_.clear(); }
 

@@ -37,7 +37,8 @@ class QtPickList final : public PickList {
   QMetaObject::Connection picks_;
 };
 
-// A single-selection QListWidget; a double-click on an item is reported.
+// A single-selection QListWidget. A double-click on an item is reported, and
+// so is Return or Enter on the selected one.
 class QtItemList final : public ItemList {
  public:
   explicit QtItemList(QListWidget& list);
@@ -57,6 +58,7 @@ class QtItemList final : public ItemList {
  private:
   QListWidget& list_;
   QMetaObject::Connection doubleClicks_;
+  std::vector<QMetaObject::Connection> returns_;
 };
 
 class QtTextPane final : public TextPane {

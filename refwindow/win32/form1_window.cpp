@@ -290,8 +290,8 @@ void Form1Window::Command(HWND control, WORD code, WORD id) {
     translationCombo_->Notified(code);
   } else if (control == allHexValuesList_->Handle() && code == LBN_DBLCLK) {
     allHexValuesList_->DoubleClicked();
-  } else if (id == IDOK && GetFocus() == allHexValuesList_->Handle()) {
-    allHexValuesList_->DoubleClicked();  // Return in the code list jumps like a double-click
+  } else if (id == IDOK && GetFocus() == allHexValuesList_->Handle() && allHexValuesList_->SelectedIndex() >= 0) {
+    allHexValuesList_->DoubleClicked();  // Return on a code jumps like a double-click
   }
 }
 
