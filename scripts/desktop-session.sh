@@ -1,7 +1,10 @@
 # A private desktop for tests and screenshots: an X server at 96 DPI on a free
 # display with an EWMH window manager. Source this file, then call
-# start_desktop (with --bare: no window manager), and stop_desktop when done (from an EXIT trap, so that it also
-# runs when a check fails). Only the processes started here are ended.
+# start_desktop, and stop_desktop when done (from an EXIT trap, so that it
+# also runs when a check fails). Only the processes started here are ended.
+#   start_desktop           openbox, which ignores the Motif hints' buttons
+#   start_desktop metacity  metacity, which honours them
+#   start_desktop --bare    no window manager
 
 desktop_pids=()
 
@@ -31,10 +34,15 @@ start_desktop() {
   export DISPLAY=:$number
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$(mktemp -d)}
-  [[ ${1:-} == --bare ]] && return 0
-  openbox --sm-disable >/dev/null 2>&1 &
+  local manager=${1:-openbox}
+  case $manager in
+    --bare) return 0 ;;
+    openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
+    metacity) metacity --replace --sm-disable >/dev/null 2>&1 & ;;
+    *) echo "no such window manager here: $manager" >&2; return 1 ;;
+  esac
   desktop_pids+=($!)
-  wait_for 20 window_manager_ready || { echo "openbox did not start" >&2; return 1; }
+  wait_for 20 window_manager_ready || { echo "$manager did not start" >&2; return 1; }
 }
 
 stop_desktop() {

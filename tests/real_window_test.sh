@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Runs the program in a real window, under a private X server and window
-# manager, and checks the window from outside the process as the window
-# manager sees it; then closes it as a user would.
-#   real_window_test.sh PATH_TO_HEXLING
+# manager (openbox by default), and checks the window from outside the
+# process as the window manager sees it; then closes it as a user would.
+#   real_window_test.sh PATH_TO_HEXLING [WINDOW_MANAGER]
 set -uo pipefail
 here=$(dirname "$0")
 source "$here/../scripts/desktop-session.sh"
 source "$here/checks.sh"
 source "$here/window_checks.sh"
-hexling=$1
+hexling=$1 manager=${2:-openbox}
 
 trap stop_desktop EXIT
-start_desktop || exit 1
+start_desktop "$manager" || exit 1
 "$hexling" &
 pid=$!
 desktop_pids+=("$pid")
@@ -19,6 +19,11 @@ wait_for 20 client_window_of "$pid" || { echo "FAILED: no window appeared"; exit
 window=$(client_window_of "$pid")
 
 check_reference_window_frame "$window"
+if [[ $manager == metacity ]]; then  # it honours the Motif hints, so offers no minimise either
+  check "the window manager offers no minimise" \
+    bash -c '! xprop -id "$0" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MINIMIZE' "$window"
+fi
+check_minimise_is_undone "$window"
 check_close_ends_program "$window" "$pid"
 unset 'desktop_pids[-1]'
 finish_checks

@@ -33,6 +33,17 @@ check_reference_window_frame() {  # window
   check "the window manager lets nobody resize it" nobody_may_resize "$window"
 }
 
+# Minimises the window as another program may, although the frame offers no
+# minimise button, and expects it back on screen and on top.
+check_minimise_is_undone() {  # window
+  local window=$1
+  back() { xwininfo -id "$window" | grep -q IsViewable && ! property_has "$window" _NET_WM_STATE _NET_WM_STATE_HIDDEN; }
+  xdotool windowminimize "$window"
+  sleep 0.3  # let the window manager take it off the screen first
+  check "minimised from outside, it comes straight back" wait_for 10 back
+  check "and stays above other windows" property_has "$window" _NET_WM_STATE _NET_WM_STATE_ABOVE
+}
+
 # Closes the window through the window manager, as from its close box, and
 # expects process $pid to end with status 0. Only a child of this shell can
 # be waited for.

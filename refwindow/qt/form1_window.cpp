@@ -1,6 +1,7 @@
 #include "refwindow/qt/form1_window.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QIcon>
 #include <QListWidget>
 #include <QPixmap>
@@ -121,6 +122,18 @@ Form1Window::Form1Window()
 
   form_.OnFormLoad();
   SkipTaskbar(*this);  // after the flags are final: changing them recreates the native window
+}
+
+// The frame offers no minimise button, but some window managers draw one all
+// the same (openbox does, on purpose), and any lets other programs minimise a
+// window. Without a taskbar button nothing could bring it back: it comes back
+// at once, as it was.
+void Form1Window::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    QMetaObject::invokeMethod(this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); },
+                              Qt::QueuedConnection);
+  }
 }
 
 void Form1Window::MakeTopmost() { setWindowFlag(Qt::WindowStaysOnTopHint); }

@@ -16,6 +16,9 @@ class Form1Window final : public QWidget, private WindowFrame {
 
   Form1& Model() { return form_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void MakeTopmost() override;
 
