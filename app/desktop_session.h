@@ -4,17 +4,29 @@
 namespace hexling {
 
 enum class DesktopPlatform {
-  AsChosen,  // the user's or the toolkit's own choice
-  X11,       // XWayland: Wayland lets no window stay on top, X11 does
-  None,      // no desktop session to show a window in
+  AsChosen,        // the user's or the toolkit's own choice
+  X11,             // XWayland: Wayland lets no window stay on top, X11 does
+  Wayland,         // Wayland alone: the window runs, but cannot stay on top
+  WaylandMissing,  // Wayland alone, and the toolkit's Wayland plugin is not installed
+  WaylandAway,     // Wayland alone, and no compositor answers at WAYLAND_DISPLAY
+  None,            // no desktop session to show a window in
 };
 
-// `platformChosen`: a -platform argument or QT_QPA_PLATFORM. The displays are
-// the DISPLAY and WAYLAND_DISPLAY variables, set and not empty.
-DesktopPlatform ChooseDesktopPlatform(bool platformChosen, bool hasX11Display, bool hasWaylandDisplay);
+// What the process finds before the toolkit starts.
+struct DesktopSession {
+  bool platformChosen;     // a -platform argument or QT_QPA_PLATFORM
+  bool hasX11Display;      // DISPLAY, set and not empty
+  bool hasWaylandDisplay;  // WAYLAND_DISPLAY, set and not empty
+  bool hasWaylandPlugin;   // the toolkit's Wayland platform plugin is installed
+  bool waylandAnswers;     // a compositor accepts a connection at WAYLAND_DISPLAY
+};
 
-// Applies the choice to this process before the QApplication is created. On
-// Linux without any display, prints one line saying so and returns false.
-bool PrepareDesktopSession(int argc, char* argv[]);
+DesktopPlatform ChooseDesktopPlatform(const DesktopSession& session);
+
+// Applies the choice to this process before the QApplication is created, and
+// says in one line on standard error what the user should know: that a
+// Wayland session cannot keep the window on top, or what is missing. Returns
+// false where the window cannot open; the program then exits with status 1.
+bool PrepareDesktopSession(int argc, char* argv[], bool hasWaylandPlugin);
 
 }  // namespace hexling

@@ -1,12 +1,15 @@
 #include <QApplication>
 
 #include "app/desktop_session.h"
+#include "app/quit_on_signals.h"
+#include "app/wayland_plugin.h"
 #include "refwindow/qt/form1_window.h"
 
 int main(int argc, char* argv[]) {
-  if (!hexling::PrepareDesktopSession(argc, argv)) return 1;
+  if (!hexling::PrepareDesktopSession(argc, argv, hexling::HasWaylandPlatformPlugin())) return 1;
   QApplication app(argc, argv);
   QApplication::setDesktopFileName(QStringLiteral("org.hexling.Hexling"));
+  hexling::QuitOnTerminationSignals();
   hexling::Form1Window window;
   window.show();
   return app.exec();

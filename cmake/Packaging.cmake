@@ -24,5 +24,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION devel)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+  # Wayland without X: the program runs there only with Qt's Wayland plugin.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 include(CPack)

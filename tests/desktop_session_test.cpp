@@ -5,18 +5,22 @@
 namespace hexling {
 namespace {
 
-TEST(DesktopSession, RunsOnX11WhenWaylandOffersItAndNobodyChose) {
+TEST(DesktopSession, PrefersX11WhereWaylandOffersItAndRunsOnWaylandAloneWhereItCan) {
+  using enum DesktopPlatform;
   const struct {
-    bool chosen, x11, wayland;
+    DesktopSession session;
     DesktopPlatform platform;
   } cases[] = {
-      {false, true, false, DesktopPlatform::AsChosen}, {false, false, true, DesktopPlatform::AsChosen},
-      {false, true, true, DesktopPlatform::X11},       {false, false, false, DesktopPlatform::None},
-      {true, true, true, DesktopPlatform::AsChosen},   {true, false, false, DesktopPlatform::AsChosen},
+      {{false, true, false, false, false}, AsChosen}, {{false, true, true, true, true}, X11},
+      {{false, false, true, true, true}, Wayland},   {{false, false, true, false, true}, WaylandMissing},
+      {{false, false, true, true, false}, WaylandAway}, {{false, false, false, true, true}, None},
+      {{true, false, false, false, false}, AsChosen}, {{true, true, true, false, false}, AsChosen},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ChooseDesktopPlatform(c.chosen, c.x11, c.wayland), c.platform)
-        << "chosen " << c.chosen << ", X11 " << c.x11 << ", Wayland " << c.wayland;
+  for (const auto& [session, platform] : cases) {
+    EXPECT_EQ(ChooseDesktopPlatform(session), platform)
+        << "chosen " << session.platformChosen << ", X11 " << session.hasX11Display << ", Wayland "
+        << session.hasWaylandDisplay << ", plugin " << session.hasWaylandPlugin << ", answers "
+        << session.waylandAnswers;
   }
 }
 

@@ -40,6 +40,10 @@ class Form1Binding : public ::testing::Test {
  protected:
   void SetUp() override {
     window.show();
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {  // where no client activates a window
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+      return;
+    }
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
@@ -132,10 +136,7 @@ TEST_F(Form1Binding, DoubleClickOnACodePicksItsLineAndKeepsItSelected) {
 
 TEST_F(Form1Binding, ReturnOrEnterOnACodePicksItsLineLikeADoubleClick) {
   QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
-  translationCombo.setFocus();
-  QTest::keyClick(&translationCombo, Qt::Key_Tab);
-  QTest::keyClick(&translationText, Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), &list);
+  list.setFocus();
   const QStringList codes = Items(list);
   const struct {
     QString code;
