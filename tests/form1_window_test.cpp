@@ -13,6 +13,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
+#include <initializer_list>
 
 #include "refwindow/qt/form1_window.h"
 #include "refwindow/qt/qt_widgets.h"
@@ -289,6 +293,53 @@ TEST_F(Form1Binding, TheLongestDescriptionIsFullyVisibleWrapped) {
   ASSERT_EQ(translationText.toPlainText(), "Exchange B and A Accumulators (ie- high 8bits swapped with low 8bits");
   EXPECT_GE(translationText.document()->firstBlock().layout()->lineCount(), 2);
   EXPECT_EQ(translationText.verticalScrollBar()->maximum(), 0) << "a line is hidden";
+}
+
+// Whether the band of `depth` device pixels along one side of `rect` shows a
+// frame line along at least 80% of the side (corners left out): a pixel
+// darker than the base colour, which the contents are filled with.
+bool FrameDrawn(const QImage& image, QRect rect, Qt::Edge side, int depth) {
+  const bool across = side == Qt::TopEdge || side == Qt::BottomEdge;
+  const int length = across ? rect.width() : rect.height();
+  int drawn = 0;
+  for (int along = 4; along < length - 4; ++along) {
+    bool line = false;
+    for (int in = 0; in < depth && !line; ++in) {
+      const QPoint at = across ? QPoint(rect.left() + along, side == Qt::TopEdge ? rect.top() + in : rect.bottom() - in)
+                               : QPoint(side == Qt::LeftEdge ? rect.left() + in : rect.right() - in, rect.top() + along);
+      line = qGray(image.pixel(at)) < 232;
+    }
+    drawn += line;
+  }
+  return drawn >= (length - 8) * 8 / 10;
+}
+
+// Run at the scale that the screen and QT_SCALE_FACTOR give (the scaling
+// test sets them); at 96 DPI it is the offscreen default.
+TEST_F(Form1Binding, EveryControlIsWhollyInsideWithItsWholeFrameAtThisScale) {
+  const QImage shown = window.grab().toImage();
+  const qreal ratio = shown.devicePixelRatio();
+  const QRect client(QPoint(0, 0), shown.size());
+  for (QWidget* control : std::initializer_list<QWidget*>{&hexCombo, &translationCombo, &translationText, &list}) {
+    const QRectF logical(control->mapTo(&window, QPoint(0, 0)), control->size());
+    // Every device pixel that the control touches, partly or wholly.
+    const QRect device(QPoint(qFloor(logical.left() * ratio), qFloor(logical.top() * ratio)),
+                       QPoint(qCeil(logical.right() * ratio) - 1, qCeil(logical.bottom() * ratio) - 1));
+    const std::string what = control->objectName().toStdString() + " at scale " + std::to_string(ratio) + ", " +
+                             std::to_string(window.logicalDpiY()) + " dpi";
+    ASSERT_TRUE(client.contains(device)) << what;
+    for (QWidget* other : std::initializer_list<QWidget*>{&hexCombo, &translationCombo, &translationText, &list}) {
+      // The one overlap the layout has: the text box over the mnemonic list's right edge.
+      const bool allowed = (control == &translationCombo && other == &translationText) ||
+                           (control == &translationText && other == &translationCombo);
+      EXPECT_TRUE(other == control || allowed || !control->geometry().intersects(other->geometry()))
+          << what << " overlaps " << other->objectName().toStdString();
+    }
+    const int depth = std::max(2, qCeil(ratio));
+    for (const Qt::Edge side : {Qt::TopEdge, Qt::LeftEdge, Qt::BottomEdge, Qt::RightEdge}) {
+      EXPECT_TRUE(FrameDrawn(shown, device, side, depth)) << what << ": no frame line on side " << side;
+    }
+  }
 }
 
 TEST(QtPickList, FillingKeepsNothingPicked) {

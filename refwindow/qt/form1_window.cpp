@@ -1,14 +1,17 @@
 #include "refwindow/qt/form1_window.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QtGlobal>
 
+#include <cmath>
 #include <initializer_list>
 
 #include "refwindow/icons/hexling.xpm"
@@ -68,11 +71,16 @@ QListWidget* NewList(QWidget* parent) {
   return list;
 }
 
-// The window's own touches to the style it runs in. Drop-down lists open
-// below the control; some styles (Fusion among them) open them over it, on
-// the current entry. And the text box and the code list show the keyboard
-// focus on their frame, as a focused line edit does: some styles (Fusion
-// again) draw the frame of a scroll area the same with and without it.
+// The window's own touches to the style it runs in:
+// - Drop-down lists open below the control; some styles (Fusion among them)
+//   open them over it, on the current entry.
+// - The text box and the code list show the keyboard focus on their frame,
+//   as a focused line edit does; Fusion draws a scroll area's frame the same
+//   with and without it.
+// - At a fractional scale (1.25, 1.5) the contents of those two, rounded out
+//   to whole device pixels, cover the bottom or right line of their 1-pixel
+//   frame. There the frame is a pixel wider, filled with the contents' colour,
+//   so that the line stays clear of them.
 class Form1Style final : public QProxyStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -80,10 +88,22 @@ class Form1Style final : public QProxyStyle {
     if (hint == SH_ComboBox_Popup) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    return metric == PM_DefaultFrameWidth && AtFractionalScale(widget) ? value + 1 : value;
+  }
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
+    if (element == PE_Frame && AtFractionalScale(widget)) painter->fillRect(option->rect, option->palette.base());
     if (element == PE_Frame && (option->state & State_HasFocus)) element = PE_FrameLineEdit;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+ private:
+  static bool AtFractionalScale(const QWidget* widget) {
+    if (!qobject_cast<const QAbstractScrollArea*>(widget)) return false;
+    const qreal ratio = widget->devicePixelRatioF();
+    return ratio != std::floor(ratio);
   }
 };
 
