@@ -63,11 +63,13 @@ DesktopPlatform ChooseDesktopPlatform(const DesktopSession& session) {
   return session.waylandAnswers ? DesktopPlatform::Wayland : DesktopPlatform::WaylandAway;
 }
 
-bool PrepareDesktopSession(int argc, char* argv[], bool hasWaylandPlugin) {
+bool PrepareDesktopSession(int argc, char* argv[], bool (*hasWaylandPlugin)()) {
 #ifdef __linux__
-  const bool wayland = IsSet("WAYLAND_DISPLAY");
-  const DesktopSession session{IsSet("QT_QPA_PLATFORM") || HasPlatformArgument(argc, argv), IsSet("DISPLAY"),
-                               wayland, hasWaylandPlugin, wayland && WaylandAnswers()};
+  const bool chosen = IsSet("QT_QPA_PLATFORM") || HasPlatformArgument(argc, argv);
+  const bool x11 = IsSet("DISPLAY");
+  const bool waylandAlone = !chosen && !x11 && IsSet("WAYLAND_DISPLAY");
+  const DesktopSession session{chosen, x11, IsSet("WAYLAND_DISPLAY"), waylandAlone && hasWaylandPlugin(),
+                               waylandAlone && WaylandAnswers()};
   switch (ChooseDesktopPlatform(session)) {
     case DesktopPlatform::AsChosen:
       return true;

@@ -27,6 +27,7 @@ DesktopPlatform ChooseDesktopPlatform(const DesktopSession& session);
 // says in one line on standard error what the user should know: that a
 // Wayland session cannot keep the window on top, or what is missing. Returns
 // false where the window cannot open; the program then exits with status 1.
-bool PrepareDesktopSession(int argc, char* argv[], bool hasWaylandPlugin);
+// `hasWaylandPlugin` is asked only in a session of Wayland alone.
+bool PrepareDesktopSession(int argc, char* argv[], bool (*hasWaylandPlugin)());
 
 }  // namespace hexling

@@ -6,17 +6,18 @@
 # for all runs.
 #   bench-startup-wine.sh LINUX_BIN_DIR WINDOWS_BIN_DIR [RUNS]
 set -euo pipefail
-source "$(dirname "$0")/wine-prefix.sh"
+here=$(dirname "$0")
+source "$here/wine-prefix.sh"
+source "$here/bench-goals.sh"
 timer=$1/startup_timer windows=$2 runs=${3:-15}
 
 echo "under $("$wine" --version) on $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
-"$timer" "$runs" "$windows/hexling.exe" "$windows/hexling_bare_window.exe" "$wine" | tee /tmp/hexling-startup-wine.$$
-ratio=$(sed -n 's/.*start-up \([0-9.]*\),.*/\1/p' /tmp/hexling-startup-wine.$$)
-rm -f /tmp/hexling-startup-wine.$$
+report=$("$timer" "$runs" "$windows/hexling.exe" "$windows/hexling_bare_window.exe" "$wine")
+echo "$report"
+read -r startup _ < <(startup_ratios <<<"$report")
 stripped=$(mktemp)
 x86_64-w64-mingw32-strip -o "$stripped" "$windows/hexling.exe"
 kilobytes=$(($(stat -c %s "$stripped") / 1024))
 rm -f "$stripped"
-verdict() { if eval "$1"; then echo "met"; else echo "NOT met"; fi; }
-echo "goal start-up <= 1.10 x the bare program: $ratio, $(verdict "awk 'BEGIN {exit !($ratio <= 1.10)}'")"
-echo "goal hexling.exe <= 512 KB stripped: $kilobytes KB, $(verdict "((kilobytes <= 512))")"
+goal "start-up <= 1.10 x the bare user32 program" "$startup" 1.10
+goal "hexling.exe stripped, KB <= 512" "$kilobytes" 512

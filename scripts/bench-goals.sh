@@ -1,0 +1,11 @@
+# Saying whether a benchmark met its goal. Source this file, then
+#   goal "start-up <= 1.10 x the bare window" 1.04 1.10
+# prints the figure and "met" or "NOT met" (the figure against the limit).
+goal() {
+  local verdict="NOT met"
+  awk -v figure="$2" -v limit="$3" 'BEGIN {exit !(figure <= limit)}' && verdict=met
+  echo "goal $1: $2, $verdict"
+}
+
+# The start-up and memory ratios from startup_timer's last line, as "START MEMORY".
+startup_ratios() { sed -n 's/.*start-up \([0-9.]*\), memory \([0-9.]*\)$/\1 \2/p'; }
