@@ -190,7 +190,6 @@ void Form1Window::MakeTopmost() { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0
 // Places the controls, gives them their fonts and sizes the window so that
 // its client area is the layout's, all at `dpi`.
 void Form1Window::Layout(UINT dpi) {
-  dpi_ = dpi;
   const HFONT large = CourierNew(12, dpi);
   const HFONT small = CourierNew(9.75, dpi);
   for (std::size_t i = 0; i < kControls.size(); ++i) {

@@ -26,7 +26,6 @@ class Form1Window final : private WindowFrame {
 
   HWND Handle() const { return window_; }
   Form1& Model() { return *form_; }
-  UINT Dpi() const { return dpi_; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -39,7 +38,6 @@ class Form1Window final : private WindowFrame {
   HINSTANCE instance_;
   HWND owner_ = nullptr;   // hidden: an owned window gets no taskbar button
   HWND window_ = nullptr;
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   HFONT largeFont_ = nullptr;
   HFONT smallFont_ = nullptr;
   HWND tooltips_ = nullptr;
