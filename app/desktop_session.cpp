@@ -67,8 +67,9 @@ bool PrepareDesktopSession(int argc, char* argv[], bool (*hasWaylandPlugin)()) {
 #ifdef __linux__
   const bool chosen = IsSet("QT_QPA_PLATFORM") || HasPlatformArgument(argc, argv);
   const bool x11 = IsSet("DISPLAY");
-  const bool waylandAlone = !chosen && !x11 && IsSet("WAYLAND_DISPLAY");
-  const DesktopSession session{chosen, x11, IsSet("WAYLAND_DISPLAY"), waylandAlone && hasWaylandPlugin(),
+  const bool wayland = IsSet("WAYLAND_DISPLAY");
+  const bool waylandAlone = !chosen && !x11 && wayland;
+  const DesktopSession session{chosen, x11, wayland, waylandAlone && hasWaylandPlugin(),
                                waylandAlone && WaylandAnswers()};
   switch (ChooseDesktopPlatform(session)) {
     case DesktopPlatform::AsChosen:
