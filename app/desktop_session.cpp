@@ -1,4 +1,4 @@
-#include "app/desktop_session.h"
+#include "desktop_session.h"
 
 #include <cstdio>
 #include <cstdlib>

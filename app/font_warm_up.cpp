@@ -1,4 +1,4 @@
-#include "app/font_warm_up.h"
+#include "font_warm_up.h"
 
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>

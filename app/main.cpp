@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "app/desktop_session.h"
-#include "app/font_warm_up.h"
-#include "app/quit_on_signals.h"
-#include "app/wayland_plugin.h"
-#include "refwindow/qt/form1_window.h"
+#include "desktop_session.h"
+#include "font_warm_up.h"
+#include "quit_on_signals.h"
+#include "wayland_plugin.h"
+#include "form1_window.h"
 
 int main(int argc, char* argv[]) {
   if (!hexling::PrepareDesktopSession(argc, argv, hexling::HasWaylandPlatformPlugin)) return 1;

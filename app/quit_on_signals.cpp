@@ -1,4 +1,4 @@
-#include "app/quit_on_signals.h"
+#include "quit_on_signals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "app/wayland_plugin.h"
+#include "wayland_plugin.h"
 
 #include <QCoreApplication>
 #include <QDir>

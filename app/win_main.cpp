@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "refwindow/win32/form1_window.h"
+#include "form1_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   try {

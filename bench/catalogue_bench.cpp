@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/asm_command_table.h"
-#include "catalogue/opcode_table.h"
-#include "tests/memory_widgets.h"
+#include "asm_command_table.h"
+#include "opcode_table.h"
+#include "memory_widgets.h"
 
 namespace hexling {
 namespace {

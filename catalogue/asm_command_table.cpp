@@ -1,12 +1,12 @@
-#include "catalogue/asm_command_table.h"
+#include "asm_command_table.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
-#include "catalogue/fingerprint.h"
-#include "catalogue/line_mnemonics.h"
-#include "catalogue/opcode_table.h"
+#include "fingerprint.h"
+#include "line_mnemonics.h"
+#include "opcode_table.h"
 
 namespace hexling {
 namespace {

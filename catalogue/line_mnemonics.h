@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "catalogue/opcode_table.h"
+#include "opcode_table.h"
 
 namespace hexling {
 namespace line_mnemonics_detail {

@@ -1,8 +1,8 @@
-#include "catalogue/opcode_table.h"
+#include "opcode_table.h"
 
 #include <cstddef>
 
-#include "catalogue/fingerprint.h"
+#include "fingerprint.h"
 
 namespace hexling {
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "catalogue/asm_command_table.h"
-#include "catalogue/opcode_table.h"
-#include "refwindow/hex_values.h"
-#include "tests/user_walk.h"
+#include "asm_command_table.h"
+#include "opcode_table.h"
+#include "hex_values.h"
+#include "user_walk.h"
 
 namespace {
 

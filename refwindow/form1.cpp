@@ -1,4 +1,4 @@
-#include "refwindow/form1.h"
+#include "form1.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/asm_command_table.h"
-#include "catalogue/line_mnemonics.h"
-#include "catalogue/opcode_table.h"
-#include "refwindow/hex_values.h"
+#include "asm_command_table.h"
+#include "line_mnemonics.h"
+#include "opcode_table.h"
+#include "hex_values.h"
 
 namespace hexling {
 

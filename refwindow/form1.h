@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "refwindow/widgets.h"
+#include "widgets.h"
 
 namespace hexling {
 

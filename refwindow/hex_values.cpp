@@ -1,4 +1,4 @@
-#include "refwindow/hex_values.h"
+#include "hex_values.h"
 
 #include <limits>
 #include <optional>

@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$source_dir/catalogue" "$work/"
 
-compile() { "$cxx" -std=c++20 -fsyntax-only -I"$work" "$work/catalogue/$1" 2>&1; }
+compile() { "$cxx" -std=c++20 -fsyntax-only -I"$work/catalogue" "$work/catalogue/$1" 2>&1; }
 
 failures=0
 mutate_and_compile() {  # header, source, row pattern

@@ -10,8 +10,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "catalogue/asm_command_table.h"
-#include "catalogue/opcode_table.h"
+#include "asm_command_table.h"
+#include "opcode_table.h"
 
 namespace hexling {
 namespace {

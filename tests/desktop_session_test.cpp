@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/desktop_session.h"
+#include "desktop_session.h"
 
 namespace hexling {
 namespace {

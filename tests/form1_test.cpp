@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/asm_command_table.h"
-#include "catalogue/opcode_table.h"
-#include "tests/memory_widgets.h"
-#include "tests/window_consistency.h"
+#include "asm_command_table.h"
+#include "opcode_table.h"
+#include "memory_widgets.h"
+#include "window_consistency.h"
 
 namespace hexling::testing {
 namespace {

@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "refwindow/qt/form1_window.h"
-#include "refwindow/qt/qt_widgets.h"
+#include "form1_window.h"
+#include "qt_widgets.h"
 
 #include <ostream>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "refwindow/hex_values.h"
+#include "hex_values.h"
 
 namespace hexling {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "tests/user_walk.h"
+#include "user_walk.h"
 
 namespace hexling::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "refwindow/win32/form1_window.h"
+#include "form1_window.h"
 
 namespace hexling {
 namespace {

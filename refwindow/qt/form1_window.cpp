@@ -1,4 +1,4 @@
-#include "refwindow/qt/form1_window.h"
+#include "form1_window.h"
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
@@ -14,8 +14,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "refwindow/icons/hexling.xpm"
-#include "refwindow/qt/x11_skip_taskbar.h"
+#include "hexling.xpm"
+#include "x11_skip_taskbar.h"
 
 namespace hexling {
 namespace {

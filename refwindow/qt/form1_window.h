@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "refwindow/form1.h"
-#include "refwindow/qt/qt_widgets.h"
+#include "form1.h"
+#include "qt_widgets.h"
 
 namespace hexling {
 

@@ -1,4 +1,4 @@
-#include "refwindow/qt/qt_widgets.h"
+#include "qt_widgets.h"
 
 #include <QComboBox>
 #include <QItemSelectionModel>

@@ -3,7 +3,7 @@
 
 #include <QMetaObject>
 
-#include "refwindow/widgets.h"
+#include "widgets.h"
 
 class QComboBox;
 class QListWidget;

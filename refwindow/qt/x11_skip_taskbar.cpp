@@ -1,4 +1,4 @@
-#include "refwindow/qt/x11_skip_taskbar.h"
+#include "x11_skip_taskbar.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "refwindow/win32/form1_window.h"
+#include "form1_window.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "refwindow/win32/resources.h"
+#include "resources.h"
 
 namespace hexling {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "refwindow/form1.h"
-#include "refwindow/win32/win32_widgets.h"
+#include "form1.h"
+#include "win32_widgets.h"
 
 namespace hexling {
 

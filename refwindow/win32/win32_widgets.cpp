@@ -1,4 +1,4 @@
-#include "refwindow/win32/win32_widgets.h"
+#include "win32_widgets.h"
 
 #include <string>
 

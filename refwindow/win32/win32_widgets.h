@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "refwindow/widgets.h"
+#include "widgets.h"
 
 namespace hexling {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "refwindow/form1.h"
-#include "refwindow/widgets.h"
+#include "form1.h"
+#include "widgets.h"
 
 namespace hexling::testing {
 

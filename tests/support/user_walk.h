@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <string>
 
-#include "catalogue/opcode_table.h"
-#include "refwindow/hex_values.h"
-#include "tests/memory_widgets.h"
-#include "tests/window_consistency.h"
+#include "opcode_table.h"
+#include "hex_values.h"
+#include "memory_widgets.h"
+#include "window_consistency.h"
 
 namespace hexling::testing {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "catalogue/asm_command_table.h"
-#include "tests/memory_widgets.h"
+#include "asm_command_table.h"
+#include "memory_widgets.h"
 
 namespace hexling::testing {
 
