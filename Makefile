@@ -2,6 +2,9 @@
 # configures and builds through the CMake presets. Build trees: build/ (what
 # users run), build-sanitize/ (ASan + UBSan tests), build-windows/ (hexling.exe,
 # cross-built with MinGW-w64, tested under Wine), build-fuzz/ (libFuzzer).
+# With CI set, warnings are errors, in trees of CI's own (build-ci-default/,
+# build-ci-sanitize/, build-ci-windows/), so that going between the two never
+# rebuilds what did not change.
 
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
@@ -11,69 +14,72 @@ TEST_PACKAGES       := xvfb openbox metacity weston xdotool x11-utils x11-xserve
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 PACKAGE_PACKAGES    := dpkg-dev file
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
-FUZZ_PACKAGES       := clang libclang-rt-14-dev
+# The fuzz preset's clang, and the sanitizer runtime of the same version.
+FUZZ_CLANG          := $(shell sed -n 's/.*"CMAKE_CXX_COMPILER": "clang++-\([0-9]*\)".*/\1/p' CMakePresets.json)
+FUZZ_PACKAGES       := clang-$(FUZZ_CLANG) libclang-rt-$(FUZZ_CLANG)-dev
 FUZZ_SECONDS        ?= 120
 
-# CI builds with warnings as errors.
-CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(CI),ON,OFF)
+CI_ := $(if $(CI),ci-)
+BUILD_DIR   := $(if $(CI),build-ci-default,build)
+WINDOWS_DIR := $(if $(CI),build-ci-windows,build-windows)
 
 .PHONY: run test bench bench-startup fuzz memcheck screenshot install package clean build windows packages
 
 run: build
-	build/bin/hexling
+	$(BUILD_DIR)/bin/hexling
 
 test: build windows
 	@scripts/ensure-packages.sh $(TEST_PACKAGES)
-	cmake --preset sanitize $(CONFIGURE)
-	cmake --build --preset sanitize
-	ctest --preset sanitize
-	ctest --preset default
-	scripts/wine-desktop.sh build-windows/wine-prefix ctest --preset windows
+	cmake --preset $(CI_)sanitize
+	cmake --build --preset $(CI_)sanitize
+	ctest --preset $(CI_)sanitize
+	ctest --preset $(CI_)default
+	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-prefix ctest --preset $(CI_)windows
 
 bench: build
-	build/bin/hexling_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+	$(BUILD_DIR)/bin/hexling_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
 	  --benchmark_display_aggregates_only=true
 
 bench-startup: build windows
 	@scripts/ensure-packages.sh $(TEST_PACKAGES)
-	scripts/bench-startup.sh build/bin 21
-	scripts/wine-desktop.sh --bare build-windows/wine-prefix scripts/bench-startup-wine.sh build/bin build-windows/bin 21
+	scripts/bench-startup.sh $(BUILD_DIR)/bin 21
+	scripts/wine-desktop.sh --bare $(WINDOWS_DIR)/wine-prefix scripts/bench-startup-wine.sh $(BUILD_DIR)/bin $(WINDOWS_DIR)/bin 21
 
 memcheck: build
 	@scripts/ensure-packages.sh valgrind
-	tests/memcheck_test.sh build/bin/window_test
+	tests/memcheck_test.sh $(BUILD_DIR)/bin/window_test
 
 install: build
-	DESTDIR=$(DESTDIR) cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 package: build windows
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
-	cd build && cpack
-	cd build-windows && cpack
+	cd $(BUILD_DIR) && cpack
+	cd $(WINDOWS_DIR) && cpack
 
 fuzz: packages
 	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
-	cmake --preset fuzz $(CONFIGURE)
+	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
 screenshot: build windows
 	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES) wine64 fonts-wine
-	scripts/screenshot.sh docs/hexling.png build/bin/hexling
-	scripts/screenshot.sh docs/hexling-windows.png build-windows/bin/hexling.exe
+	scripts/screenshot.sh docs/hexling.png $(BUILD_DIR)/bin/hexling
+	scripts/screenshot.sh docs/hexling-windows.png $(WINDOWS_DIR)/bin/hexling.exe
 
 build: packages
-	cmake --preset default $(CONFIGURE)
-	cmake --build --preset default
+	cmake --preset $(CI_)default
+	cmake --build --preset $(CI_)default
 
 windows:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
-	cmake --preset windows $(CONFIGURE)
-	cmake --build --preset windows
+	cmake --preset $(CI_)windows
+	cmake --build --preset $(CI_)windows
 
 packages:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
 clean:
-	rm -rf build build-sanitize build-windows build-fuzz
+	rm -rf build build-sanitize build-windows build-fuzz build-ci-default build-ci-sanitize build-ci-windows
