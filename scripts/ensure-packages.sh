@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Installs those of the named Debian packages that are missing: as root with
-# apt-get, otherwise by printing the command to run and stopping.
+# apt-get, otherwise by printing the command to run and stopping. Where there
+# is no apt (another distribution), it names them and lets the build go on
+# with what is installed.
 set -euo pipefail
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  echo "No apt here, so nothing is installed: the build needs these Debian packages," >&2
+  echo "or your distribution's own for the same: $*" >&2
+  exit 0
+fi
 
 missing=()
 for package in "$@"; do

@@ -4,6 +4,7 @@
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 binary=$1
+needs readelf
 
 check "it is a position-independent executable" grep -q 'DYN (Position-Independent Executable' <(readelf -h "$binary")
 check "its symbols are bound at load time (BIND_NOW)" grep -q -E 'BIND_NOW|Flags: NOW' <(readelf -d "$binary")

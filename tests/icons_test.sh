@@ -5,6 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 source_dir=$1
+needs python3
 drawn=$(mktemp -d)
 trap 'rm -rf "$drawn"' EXIT
 python3 "$source_dir/scripts/draw-icon.py" "$drawn/hexling" || exit 1

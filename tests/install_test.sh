@@ -6,6 +6,7 @@
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 build=$1
+needs desktop-file-validate appstreamcli file
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 

@@ -5,6 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 build=$1
+needs dpkg-deb dpkg-shlibdeps
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -4,6 +4,7 @@
 #   pe_header_test.sh PATH_TO_HEXLING_EXE
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
+needs x86_64-w64-mingw32-objdump
 
 header=$(x86_64-w64-mingw32-objdump -p "$1") || exit 1
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$header" | sort)

@@ -9,6 +9,7 @@ source "$here/../scripts/desktop-session.sh"
 source "$here/checks.sh"
 source "$here/window_checks.sh"
 hexling=$1 manager=${2:-openbox}
+needs Xvfb "$manager" xprop xwininfo xdotool wmctrl file
 
 trap stop_desktop EXIT
 start_desktop "$manager" || exit 1

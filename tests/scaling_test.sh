@@ -10,6 +10,7 @@ here=$(dirname "$0")
 source "$here/../scripts/desktop-session.sh"
 source "$here/checks.sh"
 bin=$1
+needs Xvfb xrdb xprop
 
 trap stop_desktop EXIT
 start_desktop || exit 1

@@ -9,6 +9,7 @@ here=$(dirname "$0")
 source "$here/../scripts/desktop-session.sh"
 source "$here/checks.sh"
 bin=$1
+needs weston
 
 runtime=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=hexling-test

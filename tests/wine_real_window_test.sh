@@ -10,6 +10,7 @@ source "$here/../scripts/desktop-session.sh"
 source "$here/../scripts/wine-prefix.sh"
 source "$here/checks.sh"
 source "$here/window_checks.sh"
+needs xprop xwininfo xdotool wmctrl file
 [[ -n ${DISPLAY:-} ]] || { echo "FAILED: no display; run this under scripts/wine-desktop.sh"; exit 1; }
 use_wine_prefix "$2" || exit 1
 
