@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Draws Hexling's 32 x 32 icon, a chip showing the opcode A9 over "816", in a
-handful of colours (well within 256): as an indexed-colour PNG for the Linux
-desktop, as XPM source that the Qt binding compiles in, and as a 256-colour
-.ico for the Windows resource script. Standard library only.
+"""Draws Hexling's icon, a chip showing the opcode A9 over "816", in a handful
+of colours (well within 256). At 32 x 32: as an indexed-colour PNG for the
+Linux desktop, as XPM source that the Qt binding compiles in, and as a
+256-colour .ico for the Windows resource script. For the desktop's other
+places: PNGs at 16, 24, 48, 64, 128 and 256 pixels, and an SVG. Standard
+library only.
 
-    scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png, .xpm and .ico
+    scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png, .xpm, .ico, .svg, hexling-16.png ...
 """
 import struct
 import sys
@@ -20,6 +22,9 @@ PALETTE = [  # (r, g, b, alpha)
     (0x8F, 0xA3, 0xD9, 255),  # 6 caption
 ]
 
+GRID = 32  # the picture's own size, in pixels of the window icon
+DESKTOP_SIZES = (16, 24, 48, 64, 128, 256)  # beside 32, for menus, docks and software centres
+
 GLYPHS = {
     "A": [".##.", "#..#", "#..#", "####", "#..#", "#..#"],
     "9": [".##.", "#..#", "#..#", ".###", "...#", ".##."],
@@ -29,14 +34,10 @@ GLYPHS = {
 }
 
 
-def draw():
-    size = 32
-    pixels = [[0] * size for _ in range(size)]
-
-    def fill(x0, y0, x1, y1, colour):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                pixels[y][x] = colour
+def shapes():
+    """The picture as rectangles on a 32 x 32 grid, painted in order: each is
+    (left, top, right, bottom, colour), its edges inclusive."""
+    rects = []
 
     def text(word, x, y, scale, colour):
         for glyph in word:
@@ -44,34 +45,89 @@ def draw():
             for dy, row in enumerate(rows):
                 for dx, cell in enumerate(row):
                     if cell == "#":
-                        fill(x + dx * scale, y + dy * scale, x + dx * scale + scale - 1, y + dy * scale + scale - 1, colour)
+                        left, top = x + dx * scale, y + dy * scale
+                        rects.append((left, top, left + scale - 1, top + scale - 1, colour))
             x += len(rows[0]) * scale + scale
 
     for top in (6, 11, 16, 21, 25):  # pins on both sides
-        fill(2, top, 4, top + 1, 3)
-        fill(27, top, 29, top + 1, 3)
-    fill(5, 3, 26, 28, 2)
-    fill(6, 4, 25, 27, 1)
-    for corner_x, corner_y in ((5, 3), (26, 3), (5, 28), (26, 28)):
-        pixels[corner_y][corner_x] = 0
-    fill(14, 4, 17, 4, 4)
-    fill(15, 5, 16, 5, 4)
+        rects.append((2, top, 4, top + 1, 3))
+        rects.append((27, top, 29, top + 1, 3))
+    rects.append((6, 3, 25, 28, 2))  # the edge, its corners cut
+    rects.append((5, 4, 26, 27, 2))
+    rects.append((6, 4, 25, 27, 1))
+    rects.append((14, 4, 17, 4, 4))
+    rects.append((15, 5, 16, 5, 4))
     text("A9", 7, 8, 2, 5)
     text("816", 10, 22, 1, 6)
+    return rects
+
+
+def draw():
+    """The 32 x 32 picture, a palette index per pixel."""
+    pixels = [[0] * GRID for _ in range(GRID)]
+    for left, top, right, bottom, colour in shapes():
+        for y in range(top, bottom + 1):
+            for x in range(left, right + 1):
+                pixels[y][x] = colour
     return pixels
 
 
+def scaled(pixels, size):
+    """The picture at another size, each pixel the area-weighted mean of the
+    32 x 32 pixels it covers (premultiplied, so edges do not darken), as
+    (r, g, b, alpha) rows."""
+    step = GRID / size
+
+    def weights(i):  # the source pixels under destination pixel i, with their share
+        start, end = i * step, (i + 1) * step
+        return [(j, min(end, j + 1) - max(start, j)) for j in range(int(start), min(GRID, int(-(-end // 1))))
+                if min(end, j + 1) > max(start, j)]
+
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total = [0.0, 0.0, 0.0, 0.0]
+            for sy, wy in weights(y):
+                for sx, wx in weights(x):
+                    r, g, b, a = PALETTE[pixels[sy][sx]]
+                    w = wx * wy / (step * step) * a / 255
+                    total = [total[0] + r * w, total[1] + g * w, total[2] + b * w, total[3] + w]
+            alpha = total[3]
+            row.append(tuple(round(c / alpha) if alpha else 0 for c in total[:3]) + (round(alpha * 255),))
+        rows.append(row)
+    return rows
+
+
 def png(pixels):
+    """Indexed colour when the rows are palette indices, RGBA when they are colours."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
 
     height, width = len(pixels), len(pixels[0])
-    header = struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0)
-    palette = b"".join(bytes(colour[:3]) for colour in PALETTE)
-    alpha = bytes(colour[3] for colour in PALETTE)
-    rows = b"".join(b"\0" + bytes(row) for row in pixels)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"PLTE", palette) + chunk(b"tRNS", alpha)
+    if isinstance(pixels[0][0], int):
+        header = struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0)
+        palette = chunk(b"PLTE", b"".join(bytes(colour[:3]) for colour in PALETTE))
+        palette += chunk(b"tRNS", bytes(colour[3] for colour in PALETTE))
+        rows = b"".join(b"\0" + bytes(row) for row in pixels)
+    else:
+        header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+        palette = b""
+        rows = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + palette
             + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def svg():
+    """The scalable icon: the same rectangles, with crisp edges at any size."""
+    def fill(colour):
+        r, g, b, _ = PALETTE[colour]
+        return f"#{r:02X}{g:02X}{b:02X}"
+
+    rects = "".join(f'  <rect x="{left}" y="{top}" width="{right - left + 1}" height="{bottom - top + 1}" fill="{fill(colour)}"/>\n'
+                    for left, top, right, bottom, colour in shapes())
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{GRID}" height="{GRID}" viewBox="0 0 {GRID} {GRID}" '
+            f'shape-rendering="crispEdges">\n{rects}</svg>\n')
 
 
 def xpm(pixels):
@@ -106,11 +162,23 @@ def ico(pixels):
     return directory + image
 
 
+def upscaled(pixels, factor):
+    return [[cell for cell in row for _ in range(factor)] for row in pixels for _ in range(factor)]
+
+
 if __name__ == "__main__":
+    prefix = sys.argv[1]
     pixels = draw()
-    with open(sys.argv[1] + ".png", "wb") as out:
+    with open(prefix + ".png", "wb") as out:
         out.write(png(pixels))
-    with open(sys.argv[1] + ".xpm", "w") as out:
+    with open(prefix + ".xpm", "w") as out:
         out.write(xpm(pixels))
-    with open(sys.argv[1] + ".ico", "wb") as out:
+    with open(prefix + ".ico", "wb") as out:
         out.write(ico(pixels))
+    # The desktop's other sizes: whole multiples stay pixel-exact in the palette.
+    for size in DESKTOP_SIZES:
+        picture = upscaled(pixels, size // GRID) if size % GRID == 0 else scaled(pixels, size)
+        with open(f"{prefix}-{size}.png", "wb") as out:
+            out.write(png(picture))
+    with open(prefix + ".svg", "w") as out:
+        out.write(svg())
