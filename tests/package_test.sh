@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a temporary folder, unpacks it there (it is
-# never installed) and checks its files and its dependencies.
+# Builds the Debian package into a temporary folder, has lintian check it,
+# unpacks it there (it is never installed) and checks its files and its
+# dependencies.
 #   package_test.sh BUILD_DIR
 set -uo pipefail
 source "$(dirname "$0")/checks.sh"
 build=$1
-needs dpkg-deb dpkg-shlibdeps
+needs dpkg-deb dpkg-shlibdeps dpkg-parsechangelog lintian
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -15,6 +16,10 @@ package=$(find "$work" -maxdepth 1 -name 'hexling_*.deb')
 dpkg-deb -x "$package" "$work/root"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
+
+check "lintian finds no error, warning or informational tag" lintian --fail-on error,warning,info --display-info "$package"
+version=$(dpkg-parsechangelog -l "$(dirname "$0")/../packaging/changelog" -S Version)
+check "the changelog's newest entry is this version ($version)" test "$version" = "$(dpkg-deb -f "$package" Version)"
 
 depends_on() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -q -x -F "$1"; }
 check "it holds /usr/bin/hexling" test -x "$work/root/usr/bin/hexling"
