@@ -34,11 +34,7 @@ constexpr bool EveryRowIsDescribed() {
 
 // The byte of the two hex digits at `at`, or -1 when they are none.
 constexpr int CodeAt(std::string_view list, std::size_t at) {
-  if (at + 2 > list.size()) return -1;
-  const auto high = HexDigits.find(list[at]);
-  const auto low = HexDigits.find(list[at + 1]);
-  if (high == std::string_view::npos || low == std::string_view::npos) return -1;
-  return static_cast<int>(high * 16 + low);
+  return at + 2 > list.size() ? -1 : OpcodeByte(list.substr(at, 2));
 }
 
 constexpr bool ListsAreAscendingCodesOneBlankApart() {

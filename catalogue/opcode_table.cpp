@@ -61,20 +61,11 @@ static_assert(TableFingerprint() == 0x17a162eedd4ed945ULL,
               "the opcode lines differ from their checked text: if the change is meant, "
               "update this fingerprint in the same commit");
 
-// The value of an uppercase hexadecimal digit, or -1 for any other character.
-constexpr int DigitValue(char c) {
-  const auto position = HexDigits.find(c);
-  return position == std::string_view::npos ? -1 : static_cast<int>(position);
-}
-
 }  // namespace
 
 std::string HexToAsmCommand(std::string_view code) {
-  if (code.size() != 2) return {};
-  const int high = DigitValue(code[0]);
-  const int low = DigitValue(code[1]);
-  if (high < 0 || low < 0) return {};
-  return std::string(OpcodeTable[static_cast<std::size_t>(high * 16 + low)]);
+  const int byte = OpcodeByte(code);
+  return byte < 0 ? std::string() : std::string(OpcodeTable[static_cast<std::size_t>(byte)]);
 }
 
 }  // namespace hexling

@@ -20,6 +20,22 @@ constexpr std::array<char, 2> OpcodeText(std::uint8_t byte) {
   return {HexDigits[byte >> 4], HexDigits[byte & 0xF]};
 }
 
+// The value of one of HexDigits, or -1 for any other character (a lowercase
+// digit among them: opcode texts are uppercase).
+constexpr int HexDigitValue(char c) {
+  const auto position = HexDigits.find(c);
+  return position == std::string_view::npos ? -1 : static_cast<int>(position);
+}
+
+// The byte an opcode text names, or -1 when `code` is not exactly two
+// uppercase hexadecimal digits.
+constexpr int OpcodeByte(std::string_view code) {
+  if (code.size() != 2) return -1;
+  const int high = HexDigitValue(code[0]);
+  const int low = HexDigitValue(code[1]);
+  return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
+
 // Characters 5-7 of an opcode line, counting from 1: its mnemonic. Fewer
 // characters, or none, where the text ends early.
 constexpr std::string_view MnemonicOf(std::string_view line) {

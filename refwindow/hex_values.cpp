@@ -1,17 +1,15 @@
 #include "hex_values.h"
 
 #include <limits>
-#include <optional>
+
+#include "opcode_table.h"
 
 namespace hexling {
 namespace {
 
-std::optional<std::uint32_t> DigitValue(char c) {
-  if (c >= '0' && c <= '9') return static_cast<std::uint32_t>(c - '0');
-  if (c >= 'A' && c <= 'F') return static_cast<std::uint32_t>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f') return static_cast<std::uint32_t>(c - 'a' + 10);
-  return std::nullopt;
-}
+// Lowercase ASCII letters in uppercase, every other character as it is; not
+// the locale's toupper, which a toolkit may have set to the user's locale.
+char AsciiUppercase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -20,9 +18,9 @@ std::uint32_t HexValue(std::string_view text) {
   std::uint32_t value = 0;
   for (const char c : text) {
     if (c == ' ') continue;
-    const auto digit = DigitValue(c);
-    if (!digit) break;
-    value = value > (kLargest >> 4) ? kLargest : value << 4 | *digit;
+    const int digit = HexDigitValue(AsciiUppercase(c));
+    if (digit < 0) break;
+    value = value > (kLargest >> 4) ? kLargest : value << 4 | static_cast<std::uint32_t>(digit);
   }
   return value;
 }
