@@ -8,8 +8,8 @@
 
 #include "asm_command_table.h"
 #include "line_mnemonics.h"
-#include "opcode_table.h"
 #include "hex_values.h"
+#include "opcode_table.h"
 
 namespace hexling {
 
@@ -23,6 +23,7 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
   HexCombo1.OnPick([this] { OnHexPicked(); });
   TranslationCombo1.OnPick([this] { OnAsmCommandPicked(); });
   AllHexValuesList1.OnDoubleClick([this] { OnHexValueDoubleClicked(); });
+  AllHexValuesList1.OnReturnKey([this] { OnHexValueReturnPressed(); });
 }
 
 void Form1::OnFormLoad() {
@@ -54,6 +55,10 @@ void Form1::OnHexValueDoubleClicked() {
   const auto byte = HexValue(AllHexValuesList1.SelectedText());
   // Codes are at most two digits; anything larger picks no line.
   HexCombo1.SetText(HexCombo1.EntryAt(byte < 256 ? static_cast<int>(byte) : -1));
+}
+
+void Form1::OnHexValueReturnPressed() {
+  if (AllHexValuesList1.SelectedIndex() >= 0) OnHexValueDoubleClicked();
 }
 
 }  // namespace hexling

@@ -18,6 +18,10 @@ struct Form1Controls {
   ItemList& AllHexValuesList1;
 };
 
+// No key has a reaction of its own but Return in the code list. Escape in
+// particular never closes the window or clears a control; in an open
+// drop-down list it closes the list without a pick. Each binding keeps its
+// toolkit from doing otherwise.
 class Form1 {
  public:
   // Fills TranslationCombo1 with the pickable mnemonics and wires each
@@ -36,6 +40,9 @@ class Form1 {
   void OnAsmCommandPicked();
   // A code was double-clicked: pick its opcode line.
   void OnHexValueDoubleClicked();
+  // Return was pressed in the code list: jump as a double-click does, but
+  // only from a selected code (a double-click always lands on one).
+  void OnHexValueReturnPressed();
 
   PickList& HexCombo1;          // the 256 opcode lines, in byte order
   PickList& TranslationCombo1;  // the mnemonics, in ascending order

@@ -75,8 +75,16 @@ class ItemList {
     if (doubleClickReaction_) doubleClickReaction_();
   }
 
+  void OnReturnKey(Reaction reaction) { returnKeyReaction_ = std::move(reaction); }
+  // A binding calls this when the user presses Return, or Enter on the
+  // keypad, in the list.
+  void ReturnPressed() const {
+    if (returnKeyReaction_) returnKeyReaction_();
+  }
+
  private:
   Reaction doubleClickReaction_;
+  Reaction returnKeyReaction_;
 };
 
 // A multi-line text box that the program writes and never reads back.

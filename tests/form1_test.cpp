@@ -30,6 +30,9 @@ class Form1Model : public ::testing::Test {
     window.translationCombo.UserPicks(static_cast<int>(found - entries.begin()));
   }
   std::string SelectedCode() const { return window.allHexValuesList.SelectedText(); }
+  int IndexOf(std::string_view code) const {
+    return static_cast<int>(std::find(items.begin(), items.end(), code) - items.begin());
+  }
   static int HexValueOf(std::string_view code) { return std::stoi(std::string(code), nullptr, 16); }
 
   MemoryWindow window;
@@ -156,11 +159,22 @@ TEST_F(Form1Model, DoubleClickPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {
   }
 }
 
+TEST_F(Form1Model, ReturnOnACodeJumpsLikeADoubleClickAndWithoutOneDoesNothing) {
+  PickMnemonic("LDA");
+  const Items codes = items;
+  window.allHexValuesList.Select(IndexOf("B9"));
+  window.allHexValuesList.ReturnPressed();
+  EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", IndexOf("B9")}), "");
+
+  window.allHexValuesList.Select(-1);
+  window.allHexValuesList.ReturnPressed();
+  EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", -1}), "") << "a double-click would go to line 00";
+}
+
 TEST_F(Form1Model, DoubleClickOnTheLong5CPicksItsJmpLine) {
   PickMnemonic("JMP");
-  const auto at = std::find(items.begin(), items.end(), "5C");
-  ASSERT_NE(at, items.end());
-  window.allHexValuesList.UserDoubleClicks(static_cast<int>(at - items.begin()));
+  ASSERT_LT(IndexOf("5C"), static_cast<int>(items.size()));
+  window.allHexValuesList.UserDoubleClicks(IndexOf("5C"));
   EXPECT_EQ(window.hexCombo.Text(), "5C  JMP  Absolute Long");
   EXPECT_EQ(SelectedCode(), "5C");
 }

@@ -1,5 +1,6 @@
-// A long, seeded walk of what a user can do, checking after every step that
-// the window still tells one consistent story.
+// A seeded walk of what a user can do, checking after every step that the
+// window still tells one consistent story: a few hundred of each action, in
+// states the directed tests do not set up. Long walks are the fuzzer's.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,7 +13,7 @@ namespace {
 TEST(Form1RandomWalk, EveryStepLeavesTheWindowConsistent) {
   UserWalk walk;
   std::mt19937 random(20261207);
-  for (int step = 0; step < 100000; ++step) {
+  for (int step = 0; step < 2000; ++step) {
     const unsigned kind = random();
     ASSERT_EQ(walk.Step(kind, random()), "") << "step " << step << ", action " << kind % 5;
   }
