@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The window at the scales of real desktops, on a private X server: at 96,
+# The binding's tests that need a real X server, on a private one. At 96,
 # 120, 144 and 192 dpi (Xft.dpi, as desktops set it) and at the factors 1.25,
 # 1.5 and 2 (QT_SCALE_FACTOR), every control must lie wholly inside the client
 # area, with its whole frame drawn (the binding test that checks it renders
-# the window and looks at each control's border pixels).
+# the window and looks at each control's border pixels), and each drop-down
+# list must open below as a list of 12. Then the taskbar state on a native
+# window that Qt makes again.
 #   scaling_test.sh BIN_DIR
 set -uo pipefail
 here=$(dirname "$0")
@@ -14,7 +16,7 @@ needs Xvfb xrdb xprop
 
 trap stop_desktop EXIT
 start_desktop || exit 1
-scaled() { env HEXLING_TEST_PLATFORM=xcb "$@" "$bin/window_test" --gtest_brief=1 --gtest_filter='*WhollyInside*'; }
+scaled() { env HEXLING_TEST_PLATFORM=xcb "$@" "$bin/window_test" --gtest_brief=1 --gtest_filter='*WhollyInside*:*OpenBelow*'; }
 for dpi in 96 120 144 192; do
   echo "Xft.dpi: $dpi" | xrdb -override
   check "at $dpi dpi" scaled
@@ -23,4 +25,6 @@ echo "Xft.dpi: 96" | xrdb -override
 for factor in 1.25 1.5 2; do
   check "at the factor $factor" scaled QT_SCALE_FACTOR=$factor
 done
+check "on X11, a native window made again stays off the taskbar" \
+  env HEXLING_TEST_PLATFORM=xcb "$bin/window_test" --gtest_brief=1 --gtest_filter='*NativeWindowIsMadeAgain*'
 finish_checks

@@ -51,9 +51,7 @@ QtItemList::QtItemList(QListWidget& list)
   // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
-    returns_.push_back(QObject::connect(shortcut, &QShortcut::activated, [this] {
-      if (SelectedIndex() >= 0) DoubleClicked();
-    }));
+    returns_.push_back(QObject::connect(shortcut, &QShortcut::activated, [this] { ReturnPressed(); }));
   }
 }
 

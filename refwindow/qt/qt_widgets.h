@@ -38,7 +38,7 @@ class QtPickList final : public PickList {
 };
 
 // A single-selection QListWidget. A double-click on an item is reported, and
-// so is Return or Enter on the selected one.
+// so is Return or keypad Enter.
 class QtItemList final : public ItemList {
  public:
   explicit QtItemList(QListWidget& list);

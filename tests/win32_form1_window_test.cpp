@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form1_window.h"
+#include "win32_form1_window.h"
 
 namespace hexling {
 namespace {
@@ -100,7 +100,7 @@ class Win32Binding : public ::testing::Test {
     return static_cast<int>(std::find(items.begin(), items.end(), item) - items.begin());
   }
 
-  Form1Window window{GetModuleHandleW(nullptr)};
+  Win32Form1Window window{GetModuleHandleW(nullptr)};
   HWND hexCombo = static_cast<Win32PickList&>(window.Model().HexCombo1).Handle();
   HWND translationCombo = static_cast<Win32PickList&>(window.Model().TranslationCombo1).Handle();
   HWND translationText = static_cast<Win32TextPane&>(window.Model().TranslationText1).Handle();
@@ -363,7 +363,7 @@ TEST(Win32PickList, FillingKeepsNothingPicked) {
 }
 
 TEST(Win32Program, ClosingTheWindowEndsTheEventLoopWithStatus0) {
-  Form1Window window(GetModuleHandleW(nullptr));
+  Win32Form1Window window(GetModuleHandleW(nullptr));
   window.Show(SW_SHOWNORMAL);
   PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(RunEventLoop(window), 0);

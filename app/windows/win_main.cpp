@@ -3,11 +3,11 @@
 
 #include <exception>
 
-#include "form1_window.h"
+#include "win32_form1_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   try {
-    hexling::Form1Window window(instance);
+    hexling::Win32Form1Window window(instance);
     window.Show(showCommand);
     return hexling::RunEventLoop(window);
   } catch (const std::exception& error) {

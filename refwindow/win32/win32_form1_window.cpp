@@ -1,9 +1,10 @@
-#include "form1_window.h"
+#include "win32_form1_window.h"
 
 #include <commctrl.h>
 
 #include <array>
 #include <cmath>
+#include <string>
 #include <system_error>
 
 #include "resources.h"
@@ -18,57 +19,40 @@ constexpr wchar_t kClassName[] = L"HexlingForm1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_CONTROLPARENT;
 
-// Lengths are in twips, 1440 to the inch, converted at the window's DPI: 15
-// twips to a pixel at 96 DPI, 10 at 144.
-struct Twips {
-  int left, top, width, height;
+// The window's class for each kind of control, and the styles that make it that kind.
+struct KindOfControl {
+  const wchar_t* windowClass;
+  DWORD style;
+  DWORD exStyle;
 };
-constexpr Twips kClientArea{0, 0, 6870, 2580};
 
-int Pixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
-
-enum class Kind { DropDownList, TextBox, ListBox };
-
-const wchar_t* WindowClass(Kind kind) {
+KindOfControl KindOf(ControlKind kind) {
   switch (kind) {
-    case Kind::DropDownList:
-      return WC_COMBOBOXW;
-    case Kind::TextBox:
-      return WC_EDITW;
-    case Kind::ListBox:
+    case ControlKind::PickList:
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+    case ControlKind::TextPane:
+      return {WC_EDITW, ES_MULTILINE | ES_WANTRETURN, WS_EX_CLIENTEDGE};
+    case ControlKind::ItemList:
       break;
   }
-  return WC_LISTBOXW;
+  return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
 }
 
-struct Control {
-  Kind kind;
-  DWORD style;
-  Twips at;
-  double points;  // of Courier New
-  const wchar_t* tooltip;
-};
+std::wstring Wide(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
 
-// The controls in keyboard focus order, which is also the order they are made in.
-// clang-format off
-constexpr std::array<Control, 4> kControls{{
-    {Kind::DropDownList, CBS_DROPDOWNLIST | WS_VSCROLL,                  {   0,   0, 6855,  390}, 12,   L"Hex to ASM Command"},
-    {Kind::DropDownList, CBS_DROPDOWNLIST | WS_VSCROLL,                  {   0, 390, 1215,  390}, 12,   L"ASM Command List"},
-    {Kind::TextBox,      ES_MULTILINE | ES_WANTRETURN,                   {1200, 390, 5655, 1235}, 12,   L"ASM Command Description"},
-    {Kind::ListBox,      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, {   0, 840, 1180,  780}, 9.75, L"All existing values."},
-}};
-// clang-format on
-enum ControlIndex { kHexCombo, kTranslationCombo, kTranslationText, kAllHexValuesList };
+constexpr std::size_t kControlCount = Form1Layout.controls.size();
 // Set by Show: what can wait until the window is on screen.
 constexpr UINT_PTR kShownTimer = 1;
 constexpr int kFirstControlId = 101;  // clear of IDOK and IDCANCEL, which the dialog keys send
-constexpr int kDropDownLines = 12;    // entries a drop-down list shows when open
 
-HFONT CourierNew(double points, UINT dpi) {
+int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
+
+// The layout's font at `points`, 72 to the inch, at `dpi`.
+HFONT LayoutFont(double points, UINT dpi) {
   const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
-  // Where Courier New is missing, FIXED_PITCH | FF_MODERN brings a stand-in of the same kind.
+  // Where the face is missing, FIXED_PITCH | FF_MODERN brings a stand-in of the same kind.
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, Wide(Form1Layout.fontFace).c_str());
 }
 
 // A drop-down list takes its closed height from its font; bring it to the
@@ -103,7 +87,10 @@ void FitClientArea(HWND window, SIZE client, DWORD style, DWORD exStyle, UINT dp
 }
 
 // A multi-line edit box wants every key, Tab among them; here Tab moves on.
+// And Escape does nothing: in a window that runs IsDialogMessage, the edit box
+// would close its parent on Escape, and a note typed in it would be lost.
 LRESULT CALLBACK PassTabOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
   LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -136,27 +123,28 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
+Win32Form1Window::Win32Form1Window(HINSTANCE instance) : instance_(instance) {
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
   RegisterWindowClass(instance, &Procedure);
 
   owner_ = Checked(CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
-  window_ = Checked(CreateWindowExW(kFrameExStyle, kClassName, L"Hexling", kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, nullptr));
-  std::array<HWND, kControls.size()> controls{};
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
-    const Control& control = kControls[i];
-    controls[i] = Checked(CreateWindowExW(
-        control.kind == Kind::DropDownList ? 0 : WS_EX_CLIENTEDGE, WindowClass(control.kind), L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | control.style, 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))), instance, nullptr));
+  window_ = Checked(CreateWindowExW(kFrameExStyle, kClassName, Wide(Form1Layout.title).c_str(), kFrameStyle,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                                    instance, nullptr));
+  // Made in focus order, which is the order the dialog keys go round.
+  std::array<HWND, kControlCount> controls{};
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const KindOfControl kind = KindOf(Form1Layout.controls[i].kind);
+    controls[i] = Checked(CreateWindowExW(kind.exStyle, kind.windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind.style,
+                                          0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))),
+                                          instance, nullptr));
   }
-  SetWindowSubclass(controls[kTranslationText], PassTabOn, 0, 0);
-  hexCombo_ = std::make_unique<Win32PickList>(controls[kHexCombo]);
-  translationCombo_ = std::make_unique<Win32PickList>(controls[kTranslationCombo]);
-  translationText_ = std::make_unique<Win32TextPane>(controls[kTranslationText]);
-  allHexValuesList_ = std::make_unique<Win32ItemList>(controls[kAllHexValuesList]);
+  SetWindowSubclass(controls[ControlIndex("TranslationText1")], PassTabOn, 0, 0);
+  hexCombo_ = std::make_unique<Win32PickList>(controls[ControlIndex("HexCombo1")]);
+  translationCombo_ = std::make_unique<Win32PickList>(controls[ControlIndex("TranslationCombo1")]);
+  translationText_ = std::make_unique<Win32TextPane>(controls[ControlIndex("TranslationText1")]);
+  allHexValuesList_ = std::make_unique<Win32ItemList>(controls[ControlIndex("AllHexValuesList1")]);
   Layout(GetDpiForWindow(window_));
 
   WindowFrame& frame = *this;
@@ -169,71 +157,69 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
   form_->OnFormLoad();
 }
 
-Form1Window::~Form1Window() {
+Win32Form1Window::~Win32Form1Window() {
   if (IsWindow(window_)) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
   DestroyWindow(owner_);
-  DeleteObject(largeFont_);
-  DeleteObject(smallFont_);
+  for (const HFONT font : fonts_) DeleteObject(font);
 }
 
-void Form1Window::Show(int showCommand) {
+void Win32Form1Window::Show(int showCommand) {
   ShowWindow(window_, showCommand);
   // A timer's message comes after everything else, painting included.
   SetTimer(window_, kShownTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
-void Form1Window::MakeTopmost() { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+void Win32Form1Window::MakeTopmost() { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 // Places the controls, gives them their fonts and sizes the window so that
 // its client area is the layout's, all at `dpi`.
-void Form1Window::Layout(UINT dpi) {
-  const HFONT large = CourierNew(12, dpi);
-  const HFONT small = CourierNew(9.75, dpi);
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
-    const Twips at = kControls[i].at;
-    const HWND control = GetDlgItem(window_, kFirstControlId + static_cast<int>(i));
-    const bool dropDown = kControls[i].kind == Kind::DropDownList;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(kControls[i].points == 12 ? large : small), FALSE);
+void Win32Form1Window::Layout(UINT dpi) {
+  const int scale = static_cast<int>(dpi);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlLayout& layout = Form1Layout.controls[i];
+    const TwipsRect at = layout.place;
+    const HWND control = GetDlgItem(window_, ControlId(i));
+    const HFONT font = LayoutFont(layout.points, dpi);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    DeleteObject(fonts_[i]);
+    fonts_[i] = font;
     // The height given to a drop-down list is that of the list when open.
-    SetWindowPos(control, nullptr, Pixels(at.left, dpi), Pixels(at.top, dpi), Pixels(at.width, dpi),
-                 Pixels(at.height, dpi) * (dropDown ? kDropDownLines + 1 : 1), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (dropDown) FitClosedHeight(control, Pixels(at.height, dpi));
+    const bool dropDown = layout.kind == ControlKind::PickList;
+    SetWindowPos(control, nullptr, Pixels(at.left, scale), Pixels(at.top, scale), Pixels(at.width, scale),
+                 Pixels(at.height, scale) * (dropDown ? Form1Layout.openListRows + 1 : 1), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dropDown) FitClosedHeight(control, Pixels(at.height, scale));
     InvalidateRect(control, nullptr, TRUE);
   }
-  DeleteObject(largeFont_);
-  DeleteObject(smallFont_);
-  largeFont_ = large;
-  smallFont_ = small;
-
-  FitClientArea(window_, {Pixels(kClientArea.width, dpi), Pixels(kClientArea.height, dpi)}, kFrameStyle, kFrameExStyle,
-                dpi);
+  FitClientArea(window_, {Pixels(Form1Layout.clientWidth, scale), Pixels(Form1Layout.clientHeight, scale)}, kFrameStyle,
+                kFrameExStyle, dpi);
 }
 
 // Shown also while another program has the focus: the window sits beside it.
-void Form1Window::AddTooltips() {
+void Win32Form1Window::AddTooltips() {
   tooltips_ = Checked(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                       instance_, nullptr));
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    std::wstring text = Wide(Form1Layout.controls[i].tooltip);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, kFirstControlId + static_cast<int>(i)));
-    tool.lpszText = const_cast<wchar_t*>(kControls[i].tooltip);
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, ControlId(i)));
+    tool.lpszText = text.data();  // the tooltip keeps a copy
     SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
-LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* const self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* const self = reinterpret_cast<Win32Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
       if (wParam != kShownTimer) break;
@@ -282,19 +268,19 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void Form1Window::Command(HWND control, WORD code, WORD id) {
+void Win32Form1Window::Command(HWND control, WORD code, WORD id) {
   if (control == hexCombo_->Handle()) {
     hexCombo_->Notified(code);
   } else if (control == translationCombo_->Handle()) {
     translationCombo_->Notified(code);
   } else if (control == allHexValuesList_->Handle() && code == LBN_DBLCLK) {
     allHexValuesList_->DoubleClicked();
-  } else if (id == IDOK && GetFocus() == allHexValuesList_->Handle() && allHexValuesList_->SelectedIndex() >= 0) {
-    allHexValuesList_->DoubleClicked();  // Return on a code jumps like a double-click
+  } else if (id == IDOK && GetFocus() == allHexValuesList_->Handle()) {
+    allHexValuesList_->ReturnPressed();  // the dialog keys send Return as IDOK
   }
 }
 
-int RunEventLoop(const Form1Window& window) {
+int RunEventLoop(const Win32Form1Window& window) {
   MSG message{};
   for (;;) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);

@@ -1,19 +1,25 @@
+#include <malloc.h>
+
 #include <QApplication>
 
 #include "desktop_session.h"
 #include "font_warm_up.h"
+#include "qt_form1_window.h"
 #include "quit_on_signals.h"
 #include "wayland_plugin.h"
-#include "form1_window.h"
 
 int main(int argc, char* argv[]) {
   if (!hexling::PrepareDesktopSession(argc, argv, hexling::HasWaylandPlatformPlugin)) return 1;
+  // One heap for the whole process: the font configuration is read on a
+  // second thread and used on the main one, and an arena of that thread's own
+  // would stay behind, mostly empty, in the resident memory.
+  mallopt(M_ARENA_MAX, 1);
   hexling::FontWarmUp fonts;
   QApplication app(argc, argv);
   QApplication::setDesktopFileName(QStringLiteral("org.hexling.Hexling"));
   hexling::QuitOnTerminationSignals();
   fonts.Wait();
-  hexling::Form1Window window;
+  hexling::QtForm1Window window;
   window.show();
   return app.exec();
 }

@@ -4,21 +4,23 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "form1.h"
+#include "form1_layout.h"
 #include "win32_widgets.h"
 
 namespace hexling {
 
-class Form1Window final : private WindowFrame {
+class Win32Form1Window final : private WindowFrame {
  public:
   // Creates the window and its controls at the window's DPI and loads it;
   // Show() it next. Throws std::system_error when user32 refuses a window.
-  explicit Form1Window(HINSTANCE instance);
-  ~Form1Window() override;
-  Form1Window(const Form1Window&) = delete;
-  Form1Window& operator=(const Form1Window&) = delete;
+  explicit Win32Form1Window(HINSTANCE instance);
+  ~Win32Form1Window() override;
+  Win32Form1Window(const Win32Form1Window&) = delete;
+  Win32Form1Window& operator=(const Win32Form1Window&) = delete;
 
   // Shows the window the first time. Once the event loop runs, the window
   // takes the keyboard, for HexCombo1, and gets its tooltips.
@@ -38,8 +40,7 @@ class Form1Window final : private WindowFrame {
   HINSTANCE instance_;
   HWND owner_ = nullptr;   // hidden: an owned window gets no taskbar button
   HWND window_ = nullptr;
-  HFONT largeFont_ = nullptr;
-  HFONT smallFont_ = nullptr;
+  std::array<HFONT, Form1Layout.controls.size()> fonts_{};  // each control's, in focus order
   HWND tooltips_ = nullptr;
   HWND lastFocus_ = nullptr;
   std::unique_ptr<Win32PickList> hexCombo_;
@@ -51,6 +52,6 @@ class Form1Window final : private WindowFrame {
 
 // The event loop: runs until the window is closed and returns the status that
 // closing it posts, with the keyboard handled as in a dialog (Tab, Shift+Tab).
-int RunEventLoop(const Form1Window& window);
+int RunEventLoop(const Win32Form1Window& window);
 
 }  // namespace hexling

@@ -1,27 +1,32 @@
-// The reference window on screen: a fixed-size, topmost dialog frame around
-// the four controls, running the window logic of Form1.
+// The reference window on screen with Qt: a fixed-size, topmost dialog frame
+// around the four controls, running the window logic of Form1.
 #pragma once
 
 #include <QWidget>
 
+#include <array>
+
 #include "form1.h"
+#include "form1_layout.h"
 #include "qt_widgets.h"
 
 namespace hexling {
 
-class Form1Window final : public QWidget, private WindowFrame {
+class QtForm1Window final : public QWidget, private WindowFrame {
  public:
   // Builds the controls and loads the window; show() it next.
-  Form1Window();
+  QtForm1Window();
 
   Form1& Model() { return form_; }
 
  protected:
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void MakeTopmost() override;
 
+  std::array<QWidget*, Form1Layout.controls.size()> controls_;  // owned as children, in focus order
   QtPickList hexCombo_;
   QtPickList translationCombo_;
   QtTextPane translationText_;
