@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "win32_form1_window.h"
@@ -71,6 +72,18 @@ class Win32Binding : public ::testing::Test {
   void Char(HWND control, wchar_t character) {
     PostMessageW(control, WM_CHAR, character, 1);
     Pump();
+  }
+  // Keys as a keyboard gives them, about 50 ms apart: the event loop
+  // translates each into its character.
+  void Type(HWND control, std::string_view keys) {
+    for (const char key : keys) {
+      Sleep(50);
+      Key(control, static_cast<WPARAM>(key));
+    }
+  }
+  // Sends the control's notification to the window, as the control does.
+  void Notify(HWND control, WORD code) {
+    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
   }
   // Opens the list, scrolls to the entry and clicks it.
   void ClickEntry(HWND combo, int index) {
@@ -168,6 +181,72 @@ TEST_F(Win32Binding, EveryPickRunsTheReactionOnceAndASelectionByMessageNone) {
   EXPECT_EQ(picksAfter([&] { SendMessageW(translationCombo, CB_SETCURSEL, 0, 0); }), 0) << "a selection by message";
 }
 
+// The orders in which Windows sends a drop-down list's notifications, fed to
+// the binding on a real control, the selection moved first as Windows moves
+// it: each gives exactly one pick, or none for the cancel, which shows again
+// what the list showed when it opened.
+TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
+  struct Step {
+    WORD code;
+    int select = -1;  // the entry the control selects before it notifies; -1 for no change
+  };
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    std::vector<std::string> picks;
+    const char* shown;
+  } orders[] = {
+      {"a mouse pick", {{CBN_DROPDOWN}, {CBN_SELENDOK, 5}, {CBN_CLOSEUP}, {CBN_SELCHANGE}}, {"BEQ"}, "BEQ"},
+      {"keys in the open list",
+       {{CBN_DROPDOWN}, {CBN_SELCHANGE, 1}, {CBN_SELCHANGE, 2}, {CBN_SELENDOK}, {CBN_CLOSEUP}},
+       {"ASL"},
+       "ASL"},
+      {"an arrow on the closed list", {{CBN_SELENDOK, 1}, {CBN_SELCHANGE}}, {"AND"}, "AND"},
+      {"a cancel", {{CBN_DROPDOWN}, {CBN_SELCHANGE, 1}, {CBN_SELCHANGE, 2}, {CBN_SELENDCANCEL}, {CBN_CLOSEUP}}, {}, "ADC"},
+      {"the shown entry picked again", {{CBN_DROPDOWN}, {CBN_SELENDOK}, {CBN_CLOSEUP}}, {"ADC"}, "ADC"},
+  };
+  std::vector<std::string> picks;
+  PickList& combo = window.Model().TranslationCombo1;
+  combo.OnPick([&] { picks.push_back(combo.Text()); });
+  for (const auto& order : orders) {
+    SendMessageW(translationCombo, CB_SETCURSEL, 0, 0);  // ADC
+    picks.clear();
+    for (const Step& step : order.steps) {
+      if (step.select >= 0) SendMessageW(translationCombo, CB_SETCURSEL, static_cast<WPARAM>(step.select), 0);
+      Notify(translationCombo, step.code);
+    }
+    EXPECT_EQ(picks, order.picks) << order.what;
+    EXPECT_EQ(WindowText(translationCombo), order.shown) << order.what;
+  }
+}
+
+// Typing as a user types: LDA in the mnemonic list and A9 in the opcode list,
+// where Wine's own lists would match the first letter only; one letter again
+// moves on; in the open list the selection moves, and Return picks.
+TEST_F(Win32Binding, TypingPicksTheEntryTheCharactersBegin) {
+  Show();
+  std::vector<std::string> picks;
+  window.Model().TranslationCombo1.OnPick([&] { picks.push_back(WindowText(translationCombo)); });
+  Type(translationCombo, "LDA");
+  EXPECT_EQ(picks, Texts{"LDA"});
+  Type(hexCombo, "A9");
+  EXPECT_EQ(WindowText(hexCombo), "A9  LDA  Immediate");
+  EXPECT_EQ(picks, (Texts{"LDA", "LDY", "LDA"})) << "A0, then A9";
+
+  Sleep(4 * GetDoubleClickTime() + 50);  // each list starts a new group
+  picks.clear();
+  Type(translationCombo, "BB");
+  EXPECT_EQ(picks, (Texts{"BCC", "BCS"})) << "the same letter again moves on";
+
+  picks.clear();
+  SendMessageW(hexCombo, CB_SHOWDROPDOWN, TRUE, 0);
+  Type(hexCombo, "F0");
+  EXPECT_EQ(WindowText(hexCombo), "F0  BEQ  Program Counter Relative");
+  EXPECT_EQ(picks, Texts{}) << "in the open list, typing only moves the selection";
+  Key(hexCombo, VK_RETURN);
+  EXPECT_EQ(picks, Texts{"BEQ"});
+}
+
 TEST_F(Win32Binding, DoubleClickOnACodePicksItsLineAndKeepsItSelected) {
   Show();
   Char(translationCombo, L'L');  // LDA, the first mnemonic with an L
@@ -190,6 +269,33 @@ TEST_F(Win32Binding, ReturnInTheCodeListJumpsLikeADoubleClickAndASingleClickDoes
   EXPECT_EQ(SelectedItem(list), "F1");
 }
 
+// Escape does nothing in any control: the window stays, and so does a note
+// typed in the description; in an open list it only closes the list, showing
+// what it showed before, and nothing is picked.
+TEST_F(Win32Binding, EscapeNeverClosesOrClearsAnythingAndCancelsAnOpenList) {
+  Show();
+  Char(translationCombo, L'L');  // LDA
+  SetWindowTextW(translationText, L"a note");
+  const std::string line = WindowText(hexCombo);
+  const Texts codes = ListItems(list);
+  for (HWND control : {hexCombo, translationCombo, translationText, list}) {
+    SetFocus(control);
+    if (control == hexCombo || control == translationCombo) {
+      SendMessageW(control, CB_SHOWDROPDOWN, TRUE, 0);
+      Key(control, VK_DOWN);
+      Key(control, VK_DOWN);
+      Key(control, VK_ESCAPE);
+      EXPECT_FALSE(SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0)) << WindowText(control);
+    }
+    Key(control, VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(window.Handle()) && IsWindowVisible(window.Handle())) << WindowText(control);
+    EXPECT_EQ(WindowText(translationText), "a note");
+    EXPECT_EQ(WindowText(hexCombo), line);
+    EXPECT_EQ(WindowText(translationCombo), "LDA");
+    EXPECT_EQ(ListItems(list), codes);
+  }
+}
+
 TEST_F(Win32Binding, TabVisitsTheControlsInLayoutOrderAndLeavesTheTextAlone) {
   Show();
   EXPECT_EQ(GetFocus(), hexCombo) << "the keyboard starts in the opcode list";
@@ -202,10 +308,20 @@ TEST_F(Win32Binding, TabVisitsTheControlsInLayoutOrderAndLeavesTheTextAlone) {
 
 TEST_F(Win32Binding, FrameIsAFixedDialogWithACloseBoxTheIconAndNoTaskbarButton) {
   EXPECT_EQ(WindowText(window.Handle()), "Hexling");
-  const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);
-  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  // No edge or corner to size it by: the pointer finds only a border there.
+  RECT frame{};
+  GetWindowRect(window.Handle(), &frame);
+  const int midX = (frame.left + frame.right) / 2, midY = (frame.top + frame.bottom) / 2;
+  for (const POINT at : {POINT{frame.left, midY}, POINT{frame.right - 1, midY}, POINT{midX, frame.bottom - 1},
+                         POINT{frame.left, frame.bottom - 1}, POINT{frame.right - 1, frame.bottom - 1}}) {
+    const LRESULT hit = SendMessageW(window.Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(hit < HTSIZEFIRST || hit > HTSIZELAST) << "hit code " << hit << " at " << at.x << "," << at.y;
+  }
+  MENUITEMINFOW state{};
+  state.cbSize = sizeof state;
+  state.fMask = MIIM_STATE;
+  ASSERT_TRUE(GetMenuItemInfoW(GetSystemMenu(window.Handle(), FALSE), SC_CLOSE, FALSE, &state)) << "a close box";
+  EXPECT_FALSE(state.fState & MFS_DISABLED);
   // An owned window that is not an app window gets no taskbar button.
   const HWND owner = GetWindow(window.Handle(), GW_OWNER);
   EXPECT_TRUE(owner != nullptr && !IsWindowVisible(owner));
@@ -311,29 +427,33 @@ TEST_F(Win32Binding, ControlsHaveTheirTooltipsAndAFixedPitchCourierNewRequest) {
     EXPECT_FALSE(request.lfItalic || request.lfUnderline || request.lfStrikeOut) << tooltip;
     EXPECT_EQ(request.lfCharSet, ANSI_CHARSET) << tooltip;
     EXPECT_EQ(request.lfPitchAndFamily, FIXED_PITCH | FF_MODERN) << tooltip;
-    // What the system gave for it: fixed pitch, whatever its face.
+    // What the system gave for it: a fixed pitch, whatever its face.
     const HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    wchar_t face[LF_FACESIZE]{};
-    GetTextFaceW(screen, LF_FACESIZE, face);
+    SIZE narrow{}, wide{};
+    GetTextExtentPoint32W(screen, L"iiii", 4, &narrow);
+    GetTextExtentPoint32W(screen, L"WWWW", 4, &wide);
     SelectObject(screen, previous);
-    EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << tooltip << ": variable pitch";  // the bit is inverted
-    EXPECT_GT(wcslen(face), 0u);
+    EXPECT_EQ(narrow.cx, wide.cx) << tooltip << ": i and W differ in width";
   }
   ReleaseDC(nullptr, screen);
 }
 
 TEST_F(Win32Binding, ControlsAreOfTheirKindsAndTheLongestDescriptionFits) {
   for (HWND combo : {hexCombo, translationCombo}) {
-    EXPECT_EQ(GetWindowLongW(combo, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo, &info);
+    EXPECT_EQ(info.hwndItem, nullptr) << WindowText(combo) << ": a field to type in";
   }
-  const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
-  EXPECT_TRUE(listStyle & LBS_NOTIFY);
-  EXPECT_FALSE(listStyle & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
-  const LONG textStyle = GetWindowLongW(translationText, GWL_STYLE);
-  EXPECT_TRUE(textStyle & ES_MULTILINE);
-  EXPECT_FALSE(textStyle & (ES_AUTOHSCROLL | ES_READONLY | WS_HSCROLL | WS_VSCROLL)) << "wraps, editable, no bars";
+  EXPECT_EQ(SendMessageW(list, LB_GETSELCOUNT, 0, 0), LB_ERR) << "the code list selects more than one";
+  Key(translationText, VK_END);
+  Char(translationText, L'!');
+  EXPECT_EQ(WindowText(translationText), "Break!") << "the description takes typing";
+  RECT outer{}, inner{};
+  GetWindowRect(translationText, &outer);
+  GetClientRect(translationText, &inner);
+  EXPECT_LE(outer.right - outer.left - inner.right, 2 * GetSystemMetrics(SM_CXEDGE)) << "room for a scroll bar";
+  EXPECT_LE(outer.bottom - outer.top - inner.bottom, 2 * GetSystemMetrics(SM_CYEDGE)) << "room for a scroll bar";
 
   window.Model().TranslationCombo1.SetText("XBA");
   ASSERT_EQ(WindowText(translationText), "Exchange B and A Accumulators (ie- high 8bits swapped with low 8bits");
@@ -349,15 +469,16 @@ TEST_F(Win32Binding, ControlsAreOfTheirKindsAndTheLongestDescriptionFits) {
   EXPECT_LE(lastLineTop + lineHeight, box.bottom) << "the last line is cut off";
 }
 
-TEST(Win32PickList, FillingKeepsNothingPicked) {
+// CB_FINDSTRINGEXACT, the control's own search, ignores case.
+TEST(Win32PickList, AssigningSelectsTheEntryOfExactlyThatText) {
   const HWND combo = CreateWindowExW(0, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST, 0, 0, 100, 200, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr);
   Win32PickList pickList(combo);
-  pickList.AppendAll({"ADC", "AND"});
-  pickList.Append("ASL");
-  EXPECT_EQ(pickList.Count(), 3);
+  pickList.AppendAll({"adc", "ADC", "AND"});
+  pickList.SetText("ADC");
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+  pickList.SetText("and");
   EXPECT_EQ(pickList.Text(), "");
-  EXPECT_EQ(pickList.EntryAt(2), "ASL");
   EXPECT_EQ(pickList.EntryAt(3), "");
   DestroyWindow(combo);
 }

@@ -1,5 +1,8 @@
 #include "win32_widgets.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <string>
 
 namespace hexling {
@@ -33,7 +36,23 @@ std::string TextOf(HWND control, UINT lengthMessage, UINT textMessage, int index
 
 int Int(LRESULT result) { return static_cast<int>(result); }
 
+char Uppercase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool BeginsWith(const std::string& entry, std::string_view prefix) {
+  if (entry.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (Uppercase(entry[i]) != prefix[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+Win32PickList::Win32PickList(HWND combo) : combo_(combo) {
+  SetWindowSubclass(combo_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Win32PickList::~Win32PickList() { RemoveWindowSubclass(combo_, Subclass, 0); }
 
 void Win32PickList::Append(std::string_view entry) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
@@ -57,6 +76,8 @@ std::string Win32PickList::Text() const { return EntryAt(CurrentIndex()); }
 
 int Win32PickList::CurrentIndex() const { return Int(SendMessageW(combo_, CB_GETCURSEL, 0, 0)); }
 
+bool Win32PickList::IsOpen() const { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+
 // CB_FINDSTRINGEXACT ignores case; entries are compared here exactly.
 void Win32PickList::SelectEntry(std::string_view text) {
   int found = CB_ERR;
@@ -64,30 +85,55 @@ void Win32PickList::SelectEntry(std::string_view text) {
     if (EntryAt(index) == text) found = index;
   }
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
-  reported_ = found;
 }
 
-// The control reports a pick by mouse or keys as CBN_SELENDOK, also when the
-// shown entry is picked again, and follows it with CBN_SELCHANGE when the
-// entry changed. A CBN_SELCHANGE of its own, on a closed list, is a pick by
-// keys; in the open list it only moves the highlight. A list that closes
-// without a pick may still show another entry than before: that counts too.
 void Win32PickList::Notified(WORD code) {
-  const int shown = CurrentIndex();
   switch (code) {
+    case CBN_DROPDOWN:
+      shownWhenOpened_ = CurrentIndex();
+      break;
     case CBN_SELENDOK:
+      shownWhenOpened_.reset();
+      Picked();
       break;
-    case CBN_SELCHANGE:
-      if (shown == reported_ || SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0)) return;
+    case CBN_SELENDCANCEL:
+      if (shownWhenOpened_) SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(*shownWhenOpened_), 0);
+      shownWhenOpened_.reset();
       break;
-    case CBN_CLOSEUP:
-      if (shown == reported_) return;
-      break;
-    default:
-      return;
   }
-  reported_ = shown;
-  Picked();
+}
+
+// As a list view or Qt's lists search: a new group, or one letter typed again,
+// searches from the entry after the selected one, round to the first; a group
+// that grows searches from the selected one.
+void Win32PickList::Typed(char character, DWORD time) {
+  if (time - lastTyped_ > 4 * GetDoubleClickTime()) typed_.clear();
+  lastTyped_ = time;
+  typed_ += Uppercase(character);
+  const bool oneLetterAgain = typed_.find_first_not_of(typed_.front()) == std::string::npos;
+  const std::string_view prefix = oneLetterAgain ? std::string_view(typed_).substr(0, 1) : typed_;
+  const int current = CurrentIndex();
+  const int count = Count();
+  const int from = oneLetterAgain ? current + 1 : std::max(current, 0);
+  for (int step = 0; step < count; ++step) {
+    const int index = (from + step) % count;
+    if (!BeginsWith(EntryAt(index), prefix)) continue;
+    if (index == current) return;
+    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (!IsOpen()) Picked();  // CB_SETCURSEL notifies nothing
+    return;
+  }
+}
+
+LRESULT CALLBACK Win32PickList::Subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) {
+  // Printable characters are typing; the control's own search matches the
+  // first letter only under Wine.
+  if (message == WM_CHAR && wParam >= 0x20 && wParam < 0x7F) {
+    reinterpret_cast<Win32PickList*>(self)->Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
+    return 0;
+  }
+  return DefSubclassProc(combo, message, wParam, lParam);
 }
 
 void Win32ItemList::Clear() { SendMessageW(list_, LB_RESETCONTENT, 0, 0); }

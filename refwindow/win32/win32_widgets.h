@@ -3,16 +3,33 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "widgets.h"
 
 namespace hexling {
 
 // A COMBOBOX with CBS_DROPDOWNLIST. The window hands it the notifications that
-// the control sends (WM_COMMAND); it tells the user's picks from them and
-// reports each. Selections made by message send none.
+// the control sends (WM_COMMAND), and it reads them as Microsoft documents
+// them: CBN_SELENDOK is the user's pick, by mouse or keys, the shown entry's
+// included; CBN_SELENDCANCEL closes the open list without one (Escape, a click
+// outside, the focus moving on), and the list then shows again what it showed
+// when it opened (CBN_DROPDOWN). CBN_SELCHANGE only says that the selection
+// moved, as it does in an open list before a cancel, and CBN_CLOSEUP only that
+// the list closed: neither is a pick. Selections made by message send none.
+//
+// Typing is its own, the same under every Windows and Wine: characters typed
+// within four double-click times of each other are one group, and the first
+// entry that begins with the group, ignoring case, is selected; one letter
+// typed again moves on to the next entry with that letter. On the closed list
+// that is a pick; in the open one it moves the selection, as the arrow keys do.
 class Win32PickList final : public PickList {
  public:
-  explicit Win32PickList(HWND combo) : combo_(combo) {}
+  explicit Win32PickList(HWND combo);
+  ~Win32PickList() override;
+  Win32PickList(const Win32PickList&) = delete;
+  Win32PickList& operator=(const Win32PickList&) = delete;
 
   void Append(std::string_view entry) override;
   void AppendAll(const std::vector<std::string>& entries) override;
@@ -29,10 +46,15 @@ class Win32PickList final : public PickList {
   void SelectEntry(std::string_view text) override;
 
  private:
+  static LRESULT CALLBACK Subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+  void Typed(char character, DWORD time);
   int CurrentIndex() const;
+  bool IsOpen() const;
 
   HWND combo_;
-  int reported_ = CB_ERR;  // the entry the window logic last saw picked
+  std::optional<int> shownWhenOpened_;  // while the list is open
+  std::string typed_;                   // the group of characters typed so far, in uppercase
+  DWORD lastTyped_ = 0;
 };
 
 // A single-selection LISTBOX with LBS_NOTIFY; the window reports LBN_DBLCLK.
