@@ -21,6 +21,9 @@ wait_for() {
 
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
+# Whether the X keyboard focus is in window $1 (a hexadecimal id).
+has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == $(($1)) ]]; }
+
 start_desktop() {
   local fifo number
   fifo=$(mktemp -u)

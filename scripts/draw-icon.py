@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Draws Hexling's icon, a chip showing the opcode A9 over "816", in a handful
 of colours (well within 256). At 32 x 32: as an indexed-colour PNG for the
-Linux desktop, as XPM source that the Qt binding compiles in, and as a
-256-colour .ico for the Windows resource script. For the desktop's other
-places: PNGs at 16, 24, 48, 64, 128 and 256 pixels, and an SVG. Standard
-library only.
+Linux desktop, and as XPM source that the Qt binding compiles in. For the
+desktop's other places: PNGs at 16, 24, 48, 64, 128 and 256 pixels, and an
+SVG. For the Windows resource script, an .ico of 32-bit images at 16, 20,
+24, 32, 40, 48, 64 and 256 pixels. Standard library only.
 
     scripts/draw-icon.py refwindow/icons/hexling   # writes hexling.png, .xpm, .ico, .svg, hexling-16.png ...
 """
@@ -24,6 +24,7 @@ PALETTE = [  # (r, g, b, alpha)
 
 GRID = 32  # the picture's own size, in pixels of the window icon
 DESKTOP_SIZES = (16, 24, 48, 64, 128, 256)  # beside 32, for menus, docks and software centres
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)  # in the Windows icon
 
 GLYPHS = {
     "A": [".##.", "#..#", "#..#", "####", "#..#", "#..#"],
@@ -141,25 +142,38 @@ def xpm(pixels):
             f"static const char* const hexling_xpm[] = {{\n{body}}};\n")
 
 
-def ico(pixels):
-    """One 32 x 32 image with a 256-entry palette: the colour rows, then the
-    transparency mask, both from the bottom row up, as a BMP without its file
-    header stores them."""
-    height, width = len(pixels), len(pixels[0])
-    palette = b"".join(bytes((b, g, r, 0)) for r, g, b, _ in PALETTE).ljust(256 * 4, b"\0")
-    colours = b"".join(bytes(row) for row in reversed(pixels))
-    mask_row_bytes = (width + 31) // 32 * 4
-    mask = b""
-    for row in reversed(pixels):
-        bits = 0
-        for x, cell in enumerate(row):
-            if PALETTE[cell][3] == 0:
-                bits |= 1 << (mask_row_bytes * 8 - 1 - x)
-        mask += bits.to_bytes(mask_row_bytes, "big")
-    info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(colours) + len(mask), 0, 0, 0, 0)
-    image = info + palette + colours + mask
-    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", width, height, 0, 0, 1, 8, len(image), 22)
-    return directory + image
+def ico(pictures):
+    """A Windows icon of the pictures, each (r, g, b, alpha) rows, in 32-bit
+    colour: the colour rows as a BMP without its file header stores them, from
+    the bottom row up, then the transparency mask; 256 x 256 stored as a PNG."""
+    images = []
+    for rows in pictures:
+        size = len(rows)
+        if size == 256:
+            images.append(png(rows))
+            continue
+        colours = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
+        mask_row_bytes = (size + 31) // 32 * 4
+        mask = b""
+        for row in reversed(rows):
+            bits = 0
+            for x, (_, _, _, alpha) in enumerate(row):
+                if alpha == 0:
+                    bits |= 1 << (mask_row_bytes * 8 - 1 - x)
+            mask += bits.to_bytes(mask_row_bytes, "big")
+        info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(colours) + len(mask), 0, 0, 0, 0)
+        images.append(info + colours + mask)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(directory) + 16 * len(images)
+    for rows, image in zip(pictures, images):
+        size = len(rows) % 256  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return directory + b"".join(images)
+
+
+def rgba(pixels):
+    return [[PALETTE[cell] for cell in row] for row in pixels]
 
 
 def upscaled(pixels, factor):
@@ -173,8 +187,11 @@ if __name__ == "__main__":
         out.write(png(pixels))
     with open(prefix + ".xpm", "w") as out:
         out.write(xpm(pixels))
+    # Windows picks the image for each place and screen scale: 100% to 200%
+    # of the small and large icon sizes, and 256 for the largest views.
     with open(prefix + ".ico", "wb") as out:
-        out.write(ico(pixels))
+        out.write(ico([rgba(upscaled(pixels, size // GRID)) if size % GRID == 0 else scaled(pixels, size)
+                       for size in ICON_SIZES]))
     # The desktop's other sizes: whole multiples stay pixel-exact in the palette.
     for size in DESKTOP_SIZES:
         picture = upscaled(pixels, size // GRID) if size % GRID == 0 else scaled(pixels, size)

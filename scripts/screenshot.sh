@@ -15,19 +15,17 @@ if [[ $hexling == *.exe ]]; then
   use_wine_prefix "$(dirname "$hexling")/../wine-prefix"
   trap '"$wineserver" -k 2>/dev/null || true; stop_desktop' EXIT
   "$wine" "$hexling" &
-  keys=(A Down Down Down Down Down Down Down Down Down)  # user32 lists match the first letter only
 else
   "$hexling" &
-  keys=(A 9)
 fi
 pid=$!
 desktop_pids+=("$pid")
 wait_for 30 client_window_of "$pid"
 window=$(client_window_of "$pid")
 
-xdotool windowactivate --sync "$window"
-sleep 0.5
-xdotool key --delay 50 "${keys[@]}"
+# The window takes the keyboard itself, as it does on a user's desktop.
+wait_for 10 has_focus "$window" || { echo "the window did not take the keyboard" >&2; exit 1; }
+xdotool key --delay 50 A 9
 sleep 0.5  # let the last repaint reach the screen
 
 read -r x y < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')

@@ -8,7 +8,7 @@ needs x86_64-w64-mingw32-objdump
 
 header=$(x86_64-w64-mingw32-objdump -p "$1") || exit 1
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$header" | sort)
-others=$(grep -v -i -x -E '(kernel32|user32|gdi32|comctl32|advapi32|msvcrt)\.dll' <<<"$imports")
+others=$(grep -v -i -x -E '(kernel32|user32|gdi32|comctl32|advapi32|msvcrt|ole32|oleaut32|oleacc)\.dll' <<<"$imports")
 flags=$(sed -n '/^DllCharacteristics/,/^SizeOf/p' <<<"$header")
 
 check "it imports system DLLs: $(echo $imports)" test -n "$imports"

@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
+
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,7 +63,7 @@ class Win32Binding : public ::testing::Test {
   }
   // Shows the window and lets it finish what it does once it is on screen.
   void Show() {
-    window.Show(SW_SHOWNORMAL);
+    window.Show();
     Sleep(3 * USER_TIMER_MINIMUM);
     Pump();
   }
@@ -304,6 +307,49 @@ TEST_F(Win32Binding, TabVisitsTheControlsInLayoutOrderAndLeavesTheTextAlone) {
     EXPECT_EQ(GetFocus(), next) << WindowText(next);
   }
   EXPECT_EQ(WindowText(translationText), "Break");
+
+  // Each of the two ways Tab leaves the description box: on Windows the box
+  // must not claim Tab when IsDialogMessage asks; Wine's box sends its window
+  // WM_NEXTDLGCTL instead.
+  MSG tab{translationText, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_FALSE(SendMessageW(translationText, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab)) &
+               (DLGC_WANTTAB | DLGC_WANTALLKEYS));
+  SetFocus(translationText);
+  SendMessageW(window.Handle(), WM_NEXTDLGCTL, 0, FALSE);
+  EXPECT_EQ(GetFocus(), list);
+}
+
+// For a screen reader: a hidden label with the tooltip's text just before each
+// control in z-order, from which Microsoft's accessibility derives the name
+// of a control without text of its own. Wine derives it for the text box
+// only (a drop-down list gets its entry, the list box none), and ignores the
+// names set by Dynamic Annotation: those only Windows shows.
+TEST_F(Win32Binding, EachControlIsNamedForScreenReadersByTheLabelBeforeIt) {
+  Show();
+  const std::pair<HWND, const char*> controls[] = {{hexCombo, "Hex to ASM Command"},
+                                                   {translationCombo, "ASM Command List"},
+                                                   {translationText, "ASM Command Description"},
+                                                   {list, "All existing values."}};
+  for (const auto& [control, name] : controls) {
+    const HWND label = GetWindow(control, GW_HWNDPREV);
+    wchar_t labelClass[16]{};
+    GetClassNameW(label, labelClass, 16);
+    EXPECT_EQ(_wcsicmp(labelClass, WC_STATICW), 0) << name;
+    EXPECT_FALSE(IsWindowVisible(label)) << name;
+    EXPECT_EQ(WindowText(label), name);
+  }
+  IAccessible* accessible = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(translationText, OBJID_CLIENT, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&accessible)),
+            S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+  EXPECT_STREQ(name, L"ASM Command Description");
+  SysFreeString(name);
+  accessible->Release();
 }
 
 TEST_F(Win32Binding, FrameIsAFixedDialogWithACloseBoxTheIconAndNoTaskbarButton) {
@@ -322,21 +368,23 @@ TEST_F(Win32Binding, FrameIsAFixedDialogWithACloseBoxTheIconAndNoTaskbarButton) 
   state.fMask = MIIM_STATE;
   ASSERT_TRUE(GetMenuItemInfoW(GetSystemMenu(window.Handle(), FALSE), SC_CLOSE, FALSE, &state)) << "a close box";
   EXPECT_FALSE(state.fState & MFS_DISABLED);
-  // An owned window that is not an app window gets no taskbar button.
-  const HWND owner = GetWindow(window.Handle(), GW_OWNER);
-  EXPECT_TRUE(owner != nullptr && !IsWindowVisible(owner));
-  EXPECT_FALSE(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
 
-  // The icon is one 32 x 32 image with a 256-colour palette.
+  // The icon holds the sizes of 100% to 200% of the small and large icon,
+  // and 256, in 32-bit colour; the largest as a PNG.
   const HMODULE program = GetModuleHandleW(nullptr);
   const HGLOBAL group = LoadResource(program, FindResourceW(program, MAKEINTRESOURCEW(1), RT_GROUP_ICON));
   ASSERT_NE(group, nullptr);
   const auto* directory = static_cast<const BYTE*>(LockResource(group));
-  EXPECT_EQ(directory[4], 1) << "images";
-  EXPECT_EQ(directory[6], 32) << "width";
-  EXPECT_EQ(directory[7], 32) << "height";
-  EXPECT_EQ(directory[12], 8) << "bits per pixel";
-  EXPECT_NE(GetClassLongPtrW(window.Handle(), GCLP_HICON), 0u);
+  std::vector<int> sizes;
+  for (int i = 0; i < directory[4]; ++i) {
+    const BYTE* entry = directory + 6 + 14 * i;  // GRPICONDIRENTRY
+    sizes.push_back(entry[0] == 0 ? 256 : entry[0]);
+    EXPECT_EQ(entry[6], 32) << "bits per pixel at " << sizes.back();
+    const HGLOBAL image = LoadResource(program, FindResourceW(program, MAKEINTRESOURCEW(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON));
+    const bool isPng = std::memcmp(LockResource(image), "\x89PNG", 4) == 0;
+    EXPECT_EQ(isPng, sizes.back() == 256) << sizes.back();
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 TEST_F(Win32Binding, CannotBeMinimisedOrMaximisedSinceNothingWouldBringItBack) {
@@ -344,29 +392,56 @@ TEST_F(Win32Binding, CannotBeMinimisedOrMaximisedSinceNothingWouldBringItBack) {
   SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   EXPECT_FALSE(IsIconic(window.Handle()) || IsZoomed(window.Handle())) << "by the system menu or its keys";
+  // Under Wine the window manager undoes a maximise by another program
+  // itself; on Windows the window does, as it undoes this.
   ShowWindow(window.Handle(), SW_MINIMIZE);
   Pump();
   EXPECT_FALSE(IsIconic(window.Handle())) << "by another program";
 }
 
-TEST_F(Win32Binding, ClientAreaControlsAndFontsFollowTheDpi) {
+// A move to a screen of another DPI, as Windows makes it: asked for its size
+// at the new DPI, the window is then given a rectangle, which it takes as it
+// is, and lays its controls, fonts and icons out for the new DPI; the fonts
+// it had are gone, those in use are not.
+TEST_F(Win32Binding, OnAMoveToAnotherDpiItTakesTheSuggestedRectangleAndLaysItselfOut) {
   const struct {
     UINT dpi;
     SIZE client;
     RECT hexCombo, translationCombo, translationText, list;
     LONG largeFont, smallFont;
   } scales[] = {
-      {96, {458, 172}, {0, 0, 457, 26}, {0, 26, 81, 52}, {80, 26, 457, 108}, {0, 56, 79, 108}, -16, -13},
       {144, {687, 258}, {0, 0, 686, 39}, {0, 39, 122, 78}, {120, 39, 686, 163}, {0, 84, 118, 162}, -24, -20},
+      {96, {458, 172}, {0, 0, 457, 26}, {0, 26, 81, 52}, {80, 26, 457, 108}, {0, 56, 79, 108}, -16, -13},
+  };
+  const auto fontOf = [](HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); };
+  const auto iconWidth = [&](WPARAM which) {
+    ICONINFO info{};
+    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window.Handle(), WM_GETICON, which, 0)), &info);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
   };
   for (const auto& scale : scales) {
-    RECT suggested{};
-    GetWindowRect(window.Handle(), &suggested);
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(window.Handle(), WM_GETDPISCALEDSIZE, scale.dpi, reinterpret_cast<LPARAM>(&size)));
+    RECT frame{};  // what the frame adds at that DPI
+    AdjustWindowRectExForDpi(&frame, GetWindowLongW(window.Handle(), GWL_STYLE), FALSE,
+                             GetWindowLongW(window.Handle(), GWL_EXSTYLE), scale.dpi);
+    EXPECT_EQ(size.cx - (frame.right - frame.left), scale.client.cx) << scale.dpi;
+    EXPECT_EQ(size.cy - (frame.bottom - frame.top), scale.client.cy) << scale.dpi;
+
+    RECT before{};
+    GetWindowRect(window.Handle(), &before);
+    const RECT suggested{before.left + 37, before.top + 23, before.left + 37 + size.cx, before.top + 23 + size.cy};
+    const HFONT oldFonts[] = {fontOf(hexCombo), fontOf(list)};
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi), reinterpret_cast<LPARAM>(&suggested));
-    RECT client{};
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client.right, scale.client.cx) << scale.dpi;
-    EXPECT_EQ(client.bottom, scale.client.cy) << scale.dpi;
+    RECT taken{};
+    GetWindowRect(window.Handle(), &taken);
+    EXPECT_TRUE(EqualRect(&taken, &suggested)) << scale.dpi << " dpi: took " << taken.left << "," << taken.top << "-"
+                                               << taken.right << "," << taken.bottom;
+
     const std::pair<HWND, RECT> controls[] = {{hexCombo, scale.hexCombo},
                                               {translationCombo, scale.translationCombo},
                                               {translationText, scale.translationText},
@@ -378,14 +453,27 @@ TEST_F(Win32Binding, ClientAreaControlsAndFontsFollowTheDpi) {
       EXPECT_TRUE(EqualRect(&at, &expected)) << scale.dpi << " dpi: " << WindowText(control) << " at " << at.left
                                              << "," << at.top << "-" << at.right << "," << at.bottom;
     }
-    const auto fontHeight = [](HWND control) {
+    for (const auto& [control, height] : {std::pair{hexCombo, scale.largeFont}, std::pair{list, scale.smallFont}}) {
       LOGFONTW font{};
-      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-      return font.lfHeight;
-    };
-    EXPECT_EQ(fontHeight(hexCombo), scale.largeFont) << scale.dpi;
-    EXPECT_EQ(fontHeight(list), scale.smallFont) << scale.dpi;
+      EXPECT_TRUE(GetObjectW(fontOf(control), sizeof font, &font)) << scale.dpi << ": a font in use is gone";
+      EXPECT_EQ(font.lfHeight, height) << scale.dpi;
+    }
+    for (const HFONT old : oldFonts) {
+      if (old == fontOf(hexCombo) || old == fontOf(list)) continue;  // a handle made again
+      EXPECT_EQ(GetObjectType(old), 0u) << scale.dpi << ": a font no longer in use is kept";
+    }
+    EXPECT_EQ(iconWidth(ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, scale.dpi)) << scale.dpi;
+    EXPECT_EQ(iconWidth(ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, scale.dpi)) << scale.dpi;
   }
+}
+
+// Where the window is made at 96 DPI, its client area is the layout's.
+TEST_F(Win32Binding, ItsClientAreaIsTheLayoutsAt96Dpi) {
+  ASSERT_EQ(GetDpiForWindow(window.Handle()), 96u);
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, 458);
+  EXPECT_EQ(client.bottom, 172);
 }
 
 TEST_F(Win32Binding, ControlsHaveTheirTooltipsAndAFixedPitchCourierNewRequest) {
@@ -483,12 +571,24 @@ TEST(Win32PickList, AssigningSelectsTheEntryOfExactlyThatText) {
   DestroyWindow(combo);
 }
 
-TEST(Win32Program, ClosingTheWindowEndsTheEventLoopWithStatus0) {
-  Win32Form1Window window(GetModuleHandleW(nullptr));
-  window.Show(SW_SHOWNORMAL);
-  PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(RunEventLoop(window), 0);
-  EXPECT_FALSE(IsWindow(window.Handle()));
+// Closed by its close box or destroyed any other way, the window ends the
+// event loop with status 0.
+TEST(Win32Program, HoweverTheWindowGoesTheEventLoopEndsWithStatus0) {
+  for (const bool close : {true, false}) {
+    Win32Form1Window window(GetModuleHandleW(nullptr));
+    window.Show();
+    const HWND handle = window.Handle();
+    if (close) {
+      PostMessageW(handle, WM_CLOSE, 0, 0);
+    } else {
+      DestroyWindow(handle);
+    }
+    // Should nothing end the loop, this does, with another status.
+    const UINT_PTR deadline = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
+    EXPECT_EQ(RunEventLoop(window), 0) << (close ? "closed" : "destroyed");
+    KillTimer(nullptr, deadline);
+    EXPECT_FALSE(IsWindow(handle));
+  }
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 
 #include "win32_form1_window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   try {
     hexling::Win32Form1Window window(instance);
-    window.Show(showCommand);
+    window.Show();
     return hexling::RunEventLoop(window);
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Hexling", MB_ICONERROR | MB_OK);

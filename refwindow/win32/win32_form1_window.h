@@ -6,9 +6,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "form1.h"
 #include "form1_layout.h"
+#include "win32_accessible_names.h"
+#include "win32_handles.h"
 #include "win32_widgets.h"
 
 namespace hexling {
@@ -16,17 +19,20 @@ namespace hexling {
 class Win32Form1Window final : private WindowFrame {
  public:
   // Creates the window and its controls at the window's DPI and loads it;
-  // Show() it next. Throws std::system_error when user32 refuses a window.
+  // Show() it next. Throws std::system_error when user32 refuses a window;
+  // what was made by then is released.
   explicit Win32Form1Window(HINSTANCE instance);
   ~Win32Form1Window() override;
   Win32Form1Window(const Win32Form1Window&) = delete;
   Win32Form1Window& operator=(const Win32Form1Window&) = delete;
 
-  // Shows the window the first time. Once the event loop runs, the window
-  // takes the keyboard, for HexCombo1, and gets its tooltips.
-  void Show(int showCommand);
+  // Shows the window normal, at its one size, whatever show command the
+  // program was started with, off the taskbar, and takes the foreground, as
+  // a newly started program may: the keyboard is in HexCombo1. Tooltips and
+  // the names for screen readers follow once the window is on screen.
+  void Show();
 
-  HWND Handle() const { return window_; }
+  HWND Handle() const { return window_.get(); }
   Form1& Model() { return *form_; }
 
  private:
@@ -34,15 +40,26 @@ class Win32Form1Window final : private WindowFrame {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(HWND control, WORD code, WORD id);
   void Layout(UINT dpi);
-  void AddTooltips();
+  SIZE FrameSize(UINT dpi) const;
+  void Resize(SIZE size);
+  void SetIcons(UINT dpi);
+  void WhenOnScreen();
   void MakeTopmost() override;
 
+  static constexpr std::size_t kControlCount = Form1Layout.controls.size();
+
   HINSTANCE instance_;
-  HWND owner_ = nullptr;   // hidden: an owned window gets no taskbar button
-  HWND window_ = nullptr;
-  std::array<HFONT, Form1Layout.controls.size()> fonts_{};  // each control's, in focus order
-  HWND tooltips_ = nullptr;
+  std::optional<ComApartment> com_;  // from the first Show on
+  // Fonts and icons outlive the window that uses them.
+  std::array<UniqueFont, kControlCount> fonts_;  // each control's, in focus order
+  UniqueIcon largeIcon_;
+  UniqueIcon smallIcon_;
+  UniqueWindow window_;
+  std::array<HWND, kControlCount> controls_{};  // the window's children, in focus order
+  SIZE size_{};                                  // the window's one size, frame included
+  HWND tooltips_ = nullptr;                      // the window's, gone with it
   HWND lastFocus_ = nullptr;
+  AccessibleNames names_;
   std::unique_ptr<Win32PickList> hexCombo_;
   std::unique_ptr<Win32PickList> translationCombo_;
   std::unique_ptr<Win32TextPane> translationText_;
@@ -50,8 +67,8 @@ class Win32Form1Window final : private WindowFrame {
   std::unique_ptr<Form1> form_;
 };
 
-// The event loop: runs until the window is closed and returns the status that
-// closing it posts, with the keyboard handled as in a dialog (Tab, Shift+Tab).
+// The event loop: runs until the window is gone and returns the status that
+// its going posts, with the keyboard handled as in a dialog (Tab, Shift+Tab).
 int RunEventLoop(const Win32Form1Window& window);
 
 }  // namespace hexling

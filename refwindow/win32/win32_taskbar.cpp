@@ -1,0 +1,22 @@
+#include "win32_taskbar.h"
+
+#include <shobjidl.h>
+
+namespace hexling {
+
+void RemoveTaskbarButton(HWND window) {
+  ITaskbarList* taskbar = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList,
+                              reinterpret_cast<void**>(&taskbar)))) {
+    return;
+  }
+  if (SUCCEEDED(taskbar->HrInit())) taskbar->DeleteTab(window);
+  taskbar->Release();
+}
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+}  // namespace hexling
