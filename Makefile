@@ -10,9 +10,10 @@
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev libfontconfig-dev fonts-liberation
 TEST_PACKAGES       := xvfb openbox metacity weston xdotool x11-utils x11-xserver-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream appstream-compose \
-                       imagemagick lintian wine64 fonts-wine python3
+                       imagemagick lintian wine64 fonts-wine python3 unzip openssl osslsigncode
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
-PACKAGE_PACKAGES    := dpkg-dev file
+# Signing the Windows program needs osslsigncode only where a certificate is given.
+PACKAGE_PACKAGES    := dpkg-dev file $(if $(HEXLING_SIGNING_CERT),osslsigncode)
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
 # The fuzz preset's clang, and the sanitizer runtime of the same version.
 FUZZ_CLANG          := $(shell sed -n 's/.*"CMAKE_CXX_COMPILER": "clang++-\([0-9]*\)".*/\1/p' CMakePresets.json)
