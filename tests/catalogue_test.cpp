@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -161,6 +162,24 @@ TEST(MnemonicCatalogue, LongJumpNamesAreDescribedWithoutCodes) {
   codes = "61 63";
   EXPECT_EQ(DescribeAsmCommand("JSL", codes), "Jump to LongSub");
   EXPECT_EQ(codes, "");
+}
+
+// Every three capitals, against the first equal key in table order.
+TEST(MnemonicCatalogue, FindsWhatAComparisonInTableOrderFinds) {
+  std::string text = "AAA";
+  for (char a = 'A'; a <= 'Z'; ++a) {
+    for (char b = 'A'; b <= 'Z'; ++b) {
+      for (char c = 'A'; c <= 'Z'; ++c) {
+        text = {a, b, c};
+        const auto row = std::find_if(AsmCommandTable.begin(), AsmCommandTable.end(),
+                                      [&](const AsmCommandRow& candidate) { return candidate.mnemonic == text; });
+        std::string codes;
+        const std::string description = DescribeAsmCommand(text, codes);
+        ASSERT_EQ(description, row == AsmCommandTable.end() ? "???" : row->description) << text;
+        ASSERT_EQ(codes, row == AsmCommandTable.end() ? "???" : row->hexValues) << text;
+      }
+    }
+  }
 }
 
 TEST(MnemonicCatalogue, AnythingElseFallsBackToQuestionMarks) {
