@@ -15,8 +15,8 @@ WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 # Signing the Windows program needs osslsigncode only where a certificate is given.
 PACKAGE_PACKAGES    := dpkg-dev file $(if $(HEXLING_SIGNING_CERT),osslsigncode)
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
-# The fuzz preset's clang, and the sanitizer runtime of the same version.
-FUZZ_CLANG          := $(shell sed -n 's/.*"CMAKE_CXX_COMPILER": "clang++-\([0-9]*\)".*/\1/p' CMakePresets.json)
+# The fuzzer's clang, and the sanitizer runtime of the same version.
+FUZZ_CLANG          := 14
 FUZZ_PACKAGES       := clang-$(FUZZ_CLANG) libclang-rt-$(FUZZ_CLANG)-dev
 FUZZ_SECONDS        ?= 120
 
@@ -37,16 +37,22 @@ test: build windows
 	cmake --build --preset $(CI_)sanitize
 	ctest --preset $(CI_)sanitize
 	ctest --preset $(CI_)default
-	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-prefix ctest --preset $(CI_)windows
+	ctest --preset $(CI_)windows
 
+# Medians of BENCH_REPETITIONS runs of at least BENCH_SECONDS each.
+BENCH_REPETITIONS ?= 9
+BENCH_SECONDS     ?= 0.5
 bench: build
-	$(BUILD_DIR)/bin/hexling_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
-	  --benchmark_display_aggregates_only=true
+	@. scripts/bench-goals.sh && echo "on $$(machine)"
+	$(BUILD_DIR)/bin/hexling_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_min_time=$(BENCH_SECONDS) \
+	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
 
+# STARTUP_RUNS interleaved runs of each program.
+STARTUP_RUNS ?= 31
 bench-startup: build windows
 	@scripts/ensure-packages.sh $(TEST_PACKAGES)
-	scripts/bench-startup.sh $(BUILD_DIR)/bin 21
-	scripts/wine-desktop.sh --bare $(WINDOWS_DIR)/wine-prefix scripts/bench-startup-wine.sh $(BUILD_DIR)/bin $(WINDOWS_DIR)/bin 21
+	scripts/bench-startup.sh $(BUILD_DIR)/bin $(STARTUP_RUNS)
+	scripts/wine-desktop.sh --bare $(WINDOWS_DIR)/wine-prefix scripts/bench-startup-wine.sh $(BUILD_DIR)/bin $(WINDOWS_DIR)/bin $(STARTUP_RUNS)
 
 memcheck: build
 	@scripts/ensure-packages.sh valgrind
@@ -62,7 +68,7 @@ package: build windows
 
 fuzz: packages
 	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
-	cmake --preset fuzz
+	cmake --preset fuzz -DCMAKE_CXX_COMPILER=clang++-$(FUZZ_CLANG)
 	cmake --build --preset fuzz
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus

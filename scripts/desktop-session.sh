@@ -7,6 +7,7 @@
 #   start_desktop --bare    no window manager
 
 desktop_pids=()
+desktop_dir=
 
 # Runs a check again until it succeeds, for at most $1 seconds.
 wait_for() {
@@ -25,18 +26,18 @@ window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window 
 has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == $(($1)) ]]; }
 
 start_desktop() {
-  local fifo number
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
+  local number
+  # A folder of the desktop's own, for its FIFO and as the session's runtime folder.
+  desktop_dir=$(mktemp -d)
+  mkfifo "$desktop_dir/display"
   # -displayfd: Xvfb picks a free display itself and writes its number once it accepts clients
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$desktop_dir/display" 2>/dev/null &
   desktop_pids+=($!)
-  read -r -t 30 number <"$fifo" || number=
-  rm -f "$fifo"
+  read -r -t 30 number <"$desktop_dir/display" || number=
   [[ -n $number ]] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=:$number
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$(mktemp -d)}
+  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$desktop_dir}
   local manager=${1:-openbox}
   case $manager in
     --bare) return 0 ;;
@@ -56,6 +57,8 @@ stop_desktop() {
     wait "${desktop_pids[i]}" 2>/dev/null || true
   done
   desktop_pids=()
+  [[ -z $desktop_dir ]] || rm -rf "$desktop_dir"
+  desktop_dir=
 }
 
 # The id of the top-level window that process $1 has mapped, once the window

@@ -11,6 +11,11 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   exit 0
 fi
 
+# One at a time: under make -j, two targets may ask at once, and apt takes
+# one installation at a time.
+exec 9>"${TMPDIR:-/tmp}/hexling-ensure-packages.lock"
+flock 9
+
 missing=()
 for package in "$@"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)

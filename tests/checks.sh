@@ -39,3 +39,33 @@ needs() {
   echo "skipped: needs ${missing[*]}, not installed"
   exit 77
 }
+
+# `needs_display` ends the test as `needs` does unless there is an X display:
+# for a test that runs on a desktop another script puts up.
+needs_display() {
+  [[ -n ${DISPLAY:-} ]] && return 0
+  if [[ -n ${HEXLING_NO_SKIP:-} ]]; then
+    echo "FAILED: no X display to run on"
+    exit 1
+  fi
+  echo "skipped: no X display to run on (the Windows tests put one up as their first test)"
+  exit 77
+}
+
+# Ends process $1, asking first and insisting after $2 seconds (default 5),
+# so that a process that will not end cannot hold a test for ever. Returns
+# its status where it was a child of this shell.
+end_process() {
+  local pid=$1 seconds=${2:-5} step
+  kill "$pid" 2>/dev/null
+  for ((step = 0; step < seconds * 10; step++)); do
+    [[ $(process_state "$pid") == Z ]] && break
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+}
+
+# The state letter of process $1 (Z once it has ended and awaits its parent's
+# wait), Z also when there is no such process.
+process_state() { sed -n 's/^[0-9]* (.*) \([A-Z]\) .*/\1/p' "/proc/$1/stat" 2>/dev/null || echo Z; }

@@ -16,14 +16,14 @@ export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=hexling-test
 unset DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$runtime/weston.log" 2>&1 &
 weston=$!
-trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
+trap 'end_process "$weston"; rm -rf "$runtime"' EXIT
 wait_for 20 test -S "$runtime/$WAYLAND_DISPLAY" || { echo "FAILED: weston did not start"; cat "$runtime/weston.log"; exit 1; }
 
 # Not the mouse pick in the open list: a popup on Wayland needs the serial of
 # a real input event, which a synthetic click does not have; nor the keys that
 # a headless compositor, with no keyboard and so no active window, cannot
 # give: shortcuts, and keys in the text box (its input method needs a seat).
-check "the window opens and picks run the whole chain, on Wayland" env HEXLING_TEST_PLATFORM=wayland \
+check "the window opens and picks run the whole chain, on Wayland" timeout 60 env HEXLING_TEST_PLATFORM=wayland \
   "$bin/window_test" --gtest_brief=1 --gtest_filter='Form1Binding.IsLoaded*:Form1Binding.ArrowKey*:'\
 'Form1Binding.TypingTheFirst*:Form1Binding.DoubleClick*'
 
@@ -31,8 +31,7 @@ check "the window opens and picks run the whole chain, on Wayland" env HEXLING_T
 pid=$!
 sleep 2
 check "the program runs" kill -0 "$pid"
-kill -TERM "$pid"
-wait "$pid"
+end_process "$pid"
 status=$?
 check "asked to end, it ends with status 0 (was $status)" test "$status" -eq 0
 check "it says once, and only that, that it cannot stay on top: $(head -c 200 "$runtime/hexling.err")" \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs hexling.exe under Wine in a real window, on the private desktop that
-# scripts/wine-desktop.sh gives the Windows tests (X server, window manager,
-# Wine server), and uses it from outside as a user would: started as a
+# scripts/wine-desktop.sh puts up for the Windows tests (X server, window
+# manager, Wine server), and uses it from outside as a user would: started as a
 # shortcut set to "Run: Maximized" or "Minimized" starts it; checked as the
 # window manager sees it; typed at with the X server's keyboard, with no
 # click first; read back with the probe; closed through the window manager.
@@ -13,8 +13,8 @@ source "$here/../scripts/wine-prefix.sh"
 source "$here/checks.sh"
 source "$here/window_checks.sh"
 needs xprop xwininfo xdotool wmctrl file
-[[ -n ${DISPLAY:-} ]] || { echo "FAILED: no display; run this under scripts/wine-desktop.sh"; exit 1; }
 use_wine_prefix "$3" || exit 1
+needs_display
 hexling=$1 probe=$2
 
 shows() { "$wine" "$probe" 2>/dev/null | tr -d '\r'; }

@@ -1,5 +1,6 @@
 // The reference window on screen with Qt: a fixed-size, topmost dialog frame
-// around the four controls, running the window logic of Form1.
+// around the four controls, running the window logic of Form1. The taskbar
+// is kept away by a window state (SkipTaskbar).
 #pragma once
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 
 #include "form1.h"
 #include "form1_layout.h"
+#include "qt_form1_layout.h"
 #include "qt_widgets.h"
 
 namespace hexling {
@@ -26,7 +28,7 @@ class QtForm1Window final : public QWidget, private WindowFrame {
  private:
   void MakeTopmost() override;
 
-  std::array<QWidget*, Form1Layout.controls.size()> controls_;  // owned as children, in focus order
+  Form1Widgets controls_;  // owned as children, in focus order
   QtPickList hexCombo_;
   QtPickList translationCombo_;
   QtTextPane translationText_;

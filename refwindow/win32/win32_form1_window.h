@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "form1_layout.h"
 #include "win32_accessible_names.h"
+#include "win32_form1_layout.h"
 #include "win32_handles.h"
 #include "win32_widgets.h"
 
@@ -40,22 +41,17 @@ class Win32Form1Window final : private WindowFrame {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(HWND control, WORD code, WORD id);
   void Layout(UINT dpi);
-  SIZE FrameSize(UINT dpi) const;
   void Resize(SIZE size);
-  void SetIcons(UINT dpi);
   void WhenOnScreen();
   void MakeTopmost() override;
-
-  static constexpr std::size_t kControlCount = Form1Layout.controls.size();
 
   HINSTANCE instance_;
   std::optional<ComApartment> com_;  // from the first Show on
   // Fonts and icons outlive the window that uses them.
-  std::array<UniqueFont, kControlCount> fonts_;  // each control's, in focus order
-  UniqueIcon largeIcon_;
-  UniqueIcon smallIcon_;
+  Form1Fonts fonts_;  // each control's, in focus order
+  Form1Icons icons_;
   UniqueWindow window_;
-  std::array<HWND, kControlCount> controls_{};  // the window's children, in focus order
+  Form1ControlWindows controls_{};  // the window's children, in focus order
   SIZE size_{};                                  // the window's one size, frame included
   HWND tooltips_ = nullptr;                      // the window's, gone with it
   HWND lastFocus_ = nullptr;

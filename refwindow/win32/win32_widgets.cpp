@@ -1,27 +1,12 @@
 #include "win32_widgets.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
+#include "win32_text.h"
+
 namespace hexling {
 namespace {
-
-std::wstring Wide(std::string_view text) {
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-  const int size = static_cast<int>(wide.size());
-  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
-  return text;
-}
 
 // The text of entry `index` of a combo box or list box, read with the given
 // pair of messages; empty for an index outside the list.
@@ -48,11 +33,19 @@ bool BeginsWith(const std::string& entry, std::string_view prefix) {
 
 }  // namespace
 
-Win32PickList::Win32PickList(HWND combo) : combo_(combo) {
-  SetWindowSubclass(combo_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+ReplacedProcedure::ReplacedProcedure(HWND control, WNDPROC replacement, void* owner)
+    : control_(control), controls_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC))) {
+  SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
 }
 
-Win32PickList::~Win32PickList() { RemoveWindowSubclass(combo_, Subclass, 0); }
+ReplacedProcedure::~ReplacedProcedure() {
+  if (!IsWindow(control_)) return;
+  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controls_));
+  SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
+}
+
+Win32PickList::Win32PickList(HWND combo) : combo_(combo), procedure_(combo, &Procedure, this) {}
 
 void Win32PickList::Append(std::string_view entry) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
@@ -78,11 +71,20 @@ int Win32PickList::CurrentIndex() const { return Int(SendMessageW(combo_, CB_GET
 
 bool Win32PickList::IsOpen() const { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
-// CB_FINDSTRINGEXACT ignores case; entries are compared here exactly.
+// CB_FINDSTRINGEXACT ignores case: each entry it finds is compared here
+// exactly, until the search comes round to the start.
 void Win32PickList::SelectEntry(std::string_view text) {
+  const std::wstring wide = Wide(text);
   int found = CB_ERR;
-  for (int index = 0, count = Count(); index < count && found == CB_ERR; ++index) {
-    if (EntryAt(index) == text) found = index;
+  for (int after = -1;;) {
+    const int candidate =
+        Int(SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(wide.c_str())));
+    if (candidate == CB_ERR || candidate <= after) break;
+    if (EntryAt(candidate) == text) {
+      found = candidate;
+      break;
+    }
+    after = candidate;
   }
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
@@ -125,15 +127,15 @@ void Win32PickList::Typed(char character, DWORD time) {
   }
 }
 
-LRESULT CALLBACK Win32PickList::Subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self) {
+LRESULT CALLBACK Win32PickList::Procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto& self = ReplacedProcedure::OwnerOf<Win32PickList>(combo);
   // Printable characters are typing; the control's own search matches the
   // first letter only under Wine.
   if (message == WM_CHAR && wParam >= 0x20 && wParam < 0x7F) {
-    reinterpret_cast<Win32PickList*>(self)->Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
+    self.Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
     return 0;
   }
-  return DefSubclassProc(combo, message, wParam, lParam);
+  return self.procedure_.CallControls(combo, message, wParam, lParam);
 }
 
 void Win32ItemList::Clear() { SendMessageW(list_, LB_RESETCONTENT, 0, 0); }
@@ -153,6 +155,18 @@ void Win32ItemList::Select(int index) {
   SendMessageW(list_, LB_SETCURSEL, index >= 0 && index < Count() ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
+Win32TextPane::Win32TextPane(HWND edit) : edit_(edit), procedure_(edit, &Procedure, this) {}
+
 void Win32TextPane::SetText(std::string_view text) { SetWindowTextW(edit_, Wide(text).c_str()); }
+
+LRESULT CALLBACK Win32TextPane::Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+  LRESULT result = ReplacedProcedure::OwnerOf<Win32TextPane>(edit).procedure_.CallControls(edit, message, wParam, lParam);
+  if (message == WM_GETDLGCODE) {
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) result &= ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+  }
+  return result;
+}
 
 }  // namespace hexling

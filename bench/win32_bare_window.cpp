@@ -1,6 +1,7 @@
 // The floor of a user32 program's start-up, against which Hexling's is
-// measured: the same frame (hidden owner, fixed dialog frame, topmost, 458 x 172
-// client area at 96 DPI), with one static text instead of the controls and data.
+// measured: a fixed dialog frame, topmost, with a 458 x 172 client area at 96
+// DPI and the same manifest, and one static text instead of the controls and
+// data.
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -19,9 +20,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   RECT frame{0, 0, 458, 172};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   const HWND window = CreateWindowExW(0, L"Bare", L"Bare", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                      frame.bottom - frame.top, owner, nullptr, instance, nullptr);
+                                      frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   CreateWindowExW(0, L"STATIC", L"Hexling", WS_CHILD | WS_VISIBLE, 8, 8, 200, 20, window, nullptr, instance, nullptr);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ShowWindow(window, showCommand);

@@ -1,0 +1,16 @@
+// Hexling's start-up without its data and logic: the same frame and the same
+// four controls, made, placed and given their fonts as the window does, and
+// empty. What any program with these controls in Qt pays.
+#include <QApplication>
+#include <QWidget>
+
+#include "qt_form1_layout.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QWidget window(nullptr, hexling::Form1FrameFlags | Qt::WindowStaysOnTopHint);
+  hexling::SetUpForm1Frame(window);
+  hexling::NewForm1Controls(window);
+  window.show();
+  return app.exec();
+}
