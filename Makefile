@@ -13,7 +13,7 @@ TEST_PACKAGES       := xvfb openbox metacity weston xdotool x11-utils x11-xserve
                        imagemagick lintian wine64 fonts-wine python3 unzip openssl osslsigncode
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 # Signing the Windows program needs osslsigncode only where a certificate is given.
-PACKAGE_PACKAGES    := dpkg-dev file $(if $(HEXLING_SIGNING_CERT),osslsigncode)
+PACKAGE_PACKAGES    := dpkg-dev file python3 $(if $(HEXLING_SIGNING_CERT),osslsigncode)
 SCREENSHOT_PACKAGES := xvfb openbox x11-utils xdotool imagemagick
 # The fuzzer's clang, and the sanitizer runtime of the same version.
 FUZZ_CLANG          := 14
@@ -73,10 +73,12 @@ fuzz: packages
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/hexling_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
+# Into SCREENSHOT_DIR, the README's pictures by default.
+SCREENSHOT_DIR ?= docs
 screenshot: build windows
 	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES) wine64 fonts-wine
-	scripts/screenshot.sh docs/hexling.png $(BUILD_DIR)/bin/hexling
-	scripts/screenshot.sh docs/hexling-windows.png $(WINDOWS_DIR)/bin/hexling.exe
+	scripts/screenshot.sh $(SCREENSHOT_DIR)/hexling.png $(BUILD_DIR)/bin/hexling
+	scripts/screenshot.sh $(SCREENSHOT_DIR)/hexling-windows.png $(WINDOWS_DIR)/bin/hexling.exe
 
 build: packages
 	cmake --preset $(CI_)default

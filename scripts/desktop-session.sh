@@ -73,3 +73,16 @@ client_window_of() {
   done
   return 1
 }
+
+# The id of the top-level window titled exactly $1, once the window manager
+# manages it.
+client_window_named() {
+  local id
+  for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    if xprop -id "$id" _NET_WM_NAME | grep -q -F -x "_NET_WM_NAME(UTF8_STRING) = \"$1\""; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}

@@ -1,7 +1,8 @@
 # Wine for the Windows build. Source this file, then call use_wine_prefix DIR:
 # it exports what every Wine call here needs, for a private Wine prefix in DIR,
-# and makes the prefix on first use. Where wine-desktop.sh --start has put up
-# a private desktop for the prefix, the display is that desktop's.
+# and makes the prefix on first use. Then use_wine_desktop takes the display
+# of the private desktop that wine-desktop.sh --start has put up for it, if
+# one is up.
 
 # The 64-bit loader: the plain `wine` looks for the 32-bit one first.
 wine=/usr/lib/wine/wine64
@@ -13,10 +14,6 @@ use_wine_prefix() {
   # No Mono or Gecko installers; and a crash ends the program with status 5
   # instead of waiting in the debugger's dialog.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-  if [[ -f $WINEPREFIX.desktop ]]; then
-    # shellcheck source=/dev/null
-    source <(grep -E '^export (DISPLAY|XDG_RUNTIME_DIR)=' "$WINEPREFIX.desktop")
-  fi
   [[ -e $WINEPREFIX/.ready ]] && return 0
   mkdir -p "$WINEPREFIX"
   (
@@ -27,4 +24,10 @@ use_wine_prefix() {
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$WINEPREFIX/.ready"
   ) 9>"$WINEPREFIX.lock"
+}
+
+use_wine_desktop() {
+  [[ -f $WINEPREFIX.desktop ]] || return 0
+  # shellcheck source=/dev/null
+  source <(grep -E '^export (DISPLAY|XDG_RUNTIME_DIR)=' "$WINEPREFIX.desktop")
 }

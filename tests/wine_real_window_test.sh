@@ -14,13 +14,12 @@ source "$here/checks.sh"
 source "$here/window_checks.sh"
 needs xprop xwininfo xdotool wmctrl file
 use_wine_prefix "$3" || exit 1
+use_wine_desktop
 needs_display
 hexling=$1 probe=$2
 
 shows() { "$wine" "$probe" 2>/dev/null | tr -d '\r'; }
-hexling_window() { xdotool search --name '^Hexling$' 2>/dev/null | head -n 1; }
-hexling_window_there() { [[ -n $(hexling_window) ]]; }
-no_hexling_window() { [[ -z $(hexling_window) ]]; }
+no_hexling_window() { ! client_window_named Hexling >/dev/null; }
 opens_normal() {
   [[ $(shows | head -n 1) == normal ]] && xwininfo -id "$1" | grep -q IsViewable &&
     ! property_has "$1" _NET_WM_STATE _MAXIMIZED_ && test "$(client_size "$1")" = 458x172
@@ -28,8 +27,8 @@ opens_normal() {
 
 for how in max min; do
   "$wine" cmd /c start "/$how" "$("$wine" winepath -w "$hexling" 2>/dev/null | tr -d '\r')" </dev/null >/dev/null 2>&1
-  wait_for 30 hexling_window_there || { echo "FAILED: no window appeared for start /$how"; exit 1; }
-  window=$(hexling_window)
+  wait_for 30 client_window_named Hexling || { echo "FAILED: no window appeared for start /$how"; exit 1; }
+  window=$(client_window_named Hexling)
   check "started with start /$how, it opens normal, 458 x 172" wait_for 5 opens_normal "$window"
   wmctrl -i -c "$window"
   wait_for 20 no_hexling_window
