@@ -99,6 +99,9 @@ Run Measure(xcb_connection_t* connection, const std::string& launcher, const std
   int status = 0;
   rusage usage{};
   wait4(pid, &status, 0, &usage);
+  // What the X server and a launcher's own server still do for the program
+  // that ended is done before the next one starts.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
   return {milliseconds, usage.ru_maxrss};
 }
 

@@ -12,4 +12,6 @@ goal() {
 startup_ratios() { sed -n "s/^ratio to $1 .*: start-up \([0-9.]*\), memory \([0-9.]*\)\$/\1 \2/p"; }
 
 # The machine, as the figures are reported with it.
-machine() { echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"; }
+machine() {
+  echo "$(lscpu | sed -n 's/^Model name: *//p') at $(awk '/^cpu MHz/ {printf "%.0f", $4; exit}' /proc/cpuinfo) MHz, $(nproc) cores"
+}

@@ -15,11 +15,10 @@ void AccessibleNames::Clear() {
   named_.clear();
 }
 
-void AccessibleNames::Name(HWND control, const std::wstring& name) {
+void AccessibleNames::Name(const Com& com, HWND control, const std::wstring& name) {
   if (!tried_) {
     tried_ = true;
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void**>(&services_));
+    com.CreateInstance(CLSID_AccPropServices, IID_IAccPropServices, reinterpret_cast<void**>(&services_));
   }
   if (services_ &&
       SUCCEEDED(services_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str()))) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "win32_com.h"
+
 struct IAccPropServices;
 
 namespace hexling {
@@ -13,8 +15,7 @@ namespace hexling {
 // name of each control is set with IAccPropServices::SetHwndPropStr
 // (PROPID_ACC_NAME), and cleared again before the controls go (Clear), as
 // Microsoft asks. Where the system offers no annotation (Wine says E_NOTIMPL), it does
-// nothing: the hidden label before each control still names it. Needs COM on
-// this thread.
+// nothing: the hidden label before each control still names it.
 class AccessibleNames {
  public:
   AccessibleNames() = default;
@@ -22,7 +23,7 @@ class AccessibleNames {
   AccessibleNames(const AccessibleNames&) = delete;
   AccessibleNames& operator=(const AccessibleNames&) = delete;
 
-  void Name(HWND control, const std::wstring& name);
+  void Name(const Com& com, HWND control, const std::wstring& name);
   // Takes the names off again, while the controls are still there.
   void Clear();
 

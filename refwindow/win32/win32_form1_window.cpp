@@ -88,7 +88,7 @@ void Win32Form1Window::Show() {
   // COM starts: the window is on screen sooner.
   UpdateWindow(window_.get());
   if (!com_) com_.emplace();
-  RemoveTaskbarButton(window_.get());
+  RemoveTaskbarButton(*com_, window_.get());
   SetForegroundWindow(window_.get());
   // A timer's message comes after everything else, painting included.
   SetTimer(window_.get(), kOnScreenTimer, USER_TIMER_MINIMUM, nullptr);
@@ -109,7 +109,7 @@ void Win32Form1Window::WhenOnScreen() {
     tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
     tool.lpszText = text.data();  // the tooltip keeps a copy
     SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    names_.Name(controls_[i], text);
+    names_.Name(*com_, controls_[i], text);
   }
 }
 
@@ -136,7 +136,7 @@ LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM w
 LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
   if (message == TaskbarCreatedMessage()) {  // the shell made its buttons again, this one's too
-    RemoveTaskbarButton(window);
+    if (com_) RemoveTaskbarButton(*com_, window);
     return 0;
   }
   switch (message) {

@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "form1_layout.h"
 #include "win32_accessible_names.h"
+#include "win32_com.h"
 #include "win32_form1_layout.h"
 #include "win32_handles.h"
 #include "win32_widgets.h"
@@ -46,7 +47,7 @@ class Win32Form1Window final : private WindowFrame {
   void MakeTopmost() override;
 
   HINSTANCE instance_;
-  std::optional<ComApartment> com_;  // from the first Show on
+  std::optional<Com> com_;  // from the first Show on
   // Fonts and icons outlive the window that uses them.
   Form1Fonts fonts_;  // each control's, in focus order
   Form1Icons icons_;

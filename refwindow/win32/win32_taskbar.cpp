@@ -4,12 +4,9 @@
 
 namespace hexling {
 
-void RemoveTaskbarButton(HWND window) {
+void RemoveTaskbarButton(const Com& com, HWND window) {
   ITaskbarList* taskbar = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList,
-                              reinterpret_cast<void**>(&taskbar)))) {
-    return;
-  }
+  if (!com.CreateInstance(CLSID_TaskbarList, IID_ITaskbarList, reinterpret_cast<void**>(&taskbar))) return;
   if (SUCCEEDED(taskbar->HrInit())) taskbar->DeleteTab(window);
   taskbar->Release();
 }
