@@ -34,14 +34,14 @@ bool BeginsWith(const std::string& entry, std::string_view prefix) {
 }  // namespace
 
 ReplacedProcedure::ReplacedProcedure(HWND control, WNDPROC replacement, void* owner)
-    : control_(control), controls_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC))) {
+    : control_(control), original_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC))) {
   SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
   SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
 }
 
 ReplacedProcedure::~ReplacedProcedure() {
   if (!IsWindow(control_)) return;
-  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controls_));
+  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
 }
 

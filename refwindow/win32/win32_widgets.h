@@ -28,12 +28,12 @@ class ReplacedProcedure {
     return *reinterpret_cast<Owner*>(GetWindowLongPtrW(control, GWLP_USERDATA));
   }
   LRESULT CallControls(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return CallWindowProcW(controls_, control, message, wParam, lParam);
+    return CallWindowProcW(original_, control, message, wParam, lParam);
   }
 
  private:
   HWND control_;
-  WNDPROC controls_;
+  WNDPROC original_;  // the control's own
 };
 
 // A COMBOBOX with CBS_DROPDOWNLIST. The window hands it the notifications that
