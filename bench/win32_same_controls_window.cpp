@@ -1,7 +1,7 @@
-// Hexling's start-up without its data and logic: the same frame, icon and
-// manifest, topmost, and the same four controls, made, placed and given their
-// fonts as the window does, and empty. What any user32 program with these
-// controls pays.
+// Hexling's start-up without its data and logic: the same frame (a dialog
+// window with its hidden owner), icon and manifest, topmost, and the same
+// four controls, made, placed and given their fonts as the window does, and
+// empty. What any user32 program with these controls pays.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -23,9 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.lpszClassName = L"SameControls";
   RegisterClassExW(&windowClass);
 
-  const HWND window = CreateWindowExW(hexling::Form1FrameExStyle, L"SameControls", L"Same controls",
-                                      hexling::Form1FrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  const hexling::UniqueWindow owner = hexling::CreateForm1Owner(instance);
+  const HWND window = hexling::CreateForm1Frame(owner.get(), L"SameControls", instance, nullptr);
   const hexling::Form1ControlWindows controls = hexling::CreateForm1Controls(window, instance);
   const UINT dpi = GetDpiForWindow(window);
   const hexling::Form1Fonts fonts = hexling::LayOutForm1Controls(controls, dpi);

@@ -24,6 +24,9 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
   TranslationCombo1.OnPick([this] { OnAsmCommandPicked(); });
   AllHexValuesList1.OnDoubleClick([this] { OnHexValueDoubleClicked(); });
   AllHexValuesList1.OnReturnKey([this] { OnHexValueReturnPressed(); });
+  HexCombo1.OnCopy([this] { OnHexCopy(); });
+  TranslationCombo1.OnCopy([this] { OnAsmCommandCopy(); });
+  AllHexValuesList1.OnCopy([this] { OnHexValueCopy(); });
 }
 
 void Form1::OnFormLoad() {
@@ -59,6 +62,17 @@ void Form1::OnHexValueDoubleClicked() {
 
 void Form1::OnHexValueReturnPressed() {
   if (AllHexValuesList1.SelectedIndex() >= 0) OnHexValueDoubleClicked();
+}
+
+void Form1::OnHexCopy() { CopyIfAny(HexCombo1.HighlightedText()); }
+
+void Form1::OnAsmCommandCopy() { CopyIfAny(TranslationCombo1.HighlightedText()); }
+
+void Form1::OnHexValueCopy() { CopyIfAny(AllHexValuesList1.SelectedText()); }
+
+// An empty text would only empty the clipboard.
+void Form1::CopyIfAny(const std::string& text) {
+  if (!text.empty()) frame_.CopyToClipboard(text);
 }
 
 }  // namespace hexling

@@ -18,10 +18,12 @@ struct Form1Controls {
   ItemList& AllHexValuesList1;
 };
 
-// No key has a reaction of its own but Return in the code list. Escape in
-// particular never closes the window or clears a control; in an open
-// drop-down list it closes the list without a pick. Each binding keeps its
-// toolkit from doing otherwise.
+// No key has a reaction of its own but Return in the code list and the copy
+// keys (Ctrl+C, Ctrl+Insert) in the three lists, which a Copy menu on each
+// list offers too; the description copies its selection as its toolkit does.
+// Escape in particular never closes the window or clears a control; in an
+// open drop-down list it closes the list without a pick. Each binding keeps
+// its toolkit from doing otherwise.
 class Form1 {
  public:
   // Fills TranslationCombo1 with the pickable mnemonics and wires each
@@ -43,6 +45,12 @@ class Form1 {
   // Return was pressed in the code list: jump as a double-click does, but
   // only from a selected code (a double-click always lands on one).
   void OnHexValueReturnPressed();
+  // Copy was asked for in a list: the opcode line or the mnemonic it shows
+  // (the highlighted one in an open list), or the selected code. Nothing
+  // changes in the window.
+  void OnHexCopy();
+  void OnAsmCommandCopy();
+  void OnHexValueCopy();
 
   PickList& HexCombo1;          // the 256 opcode lines, in byte order
   PickList& TranslationCombo1;  // the mnemonics, in ascending order
@@ -51,6 +59,8 @@ class Form1 {
   std::string AllHexValues;     // its opcode list and one blank
 
  private:
+  void CopyIfAny(const std::string& text);
+
   WindowFrame& frame_;
 };
 

@@ -33,6 +33,7 @@ struct WindowLayout {
   int clientWidth, clientHeight;  // twips; the window cannot be resized
   std::string_view fontFace;      // regular weight, fixed pitch: a fixed-pitch stand-in where it is missing
   int openListRows;               // the entries an open drop-down list shows at once
+  std::string_view copyCommand;   // the entry of each list's menu, its access key after the &
   std::array<ControlLayout, 4> controls;  // in keyboard focus order, which starts at the first
 };
 
@@ -43,6 +44,7 @@ inline constexpr WindowLayout Form1Layout{
     .clientHeight = 2580,
     .fontFace = "Courier New",
     .openListRows = 12,
+    .copyCommand = "&Copy",
     .controls = {{
         {"HexCombo1",         ControlKind::PickList, {   0,   0, 6855,  390}, 12,   "Hex to ASM Command"},
         {"TranslationCombo1", ControlKind::PickList, {   0, 390, 1215,  390}, 12,   "ASM Command List"},

@@ -29,6 +29,9 @@ class PickList {
   virtual std::string EntryAt(int index) const = 0;
   // The picked entry's text; empty before the first pick.
   virtual std::string Text() const = 0;
+  // The entry the user has before them: while the list is open, the
+  // highlighted one; otherwise the picked one.
+  virtual std::string HighlightedText() const { return Text(); }
 
   // Selects the entry equal to `text` (none, if no entry is) and runs the
   // pick reaction before returning: also when that entry was already picked,
@@ -44,12 +47,20 @@ class PickList {
     if (pickReaction_) pickReaction_();
   }
 
+  void OnCopy(Reaction reaction) { copyReaction_ = std::move(reaction); }
+  // A binding calls this when the user asks to copy from the list, by a key
+  // or a menu.
+  void CopyAsked() const {
+    if (copyReaction_) copyReaction_();
+  }
+
  protected:
   // Changes the selection only: must not report a pick of its own.
   virtual void SelectEntry(std::string_view text) = 0;
 
  private:
   Reaction pickReaction_;
+  Reaction copyReaction_;
 };
 
 // A single-selection list box. Selecting an item runs no reaction.
@@ -82,9 +93,17 @@ class ItemList {
     if (returnKeyReaction_) returnKeyReaction_();
   }
 
+  void OnCopy(Reaction reaction) { copyReaction_ = std::move(reaction); }
+  // A binding calls this when the user asks to copy from the list, by a key
+  // or a menu.
+  void CopyAsked() const {
+    if (copyReaction_) copyReaction_();
+  }
+
  private:
   Reaction doubleClickReaction_;
   Reaction returnKeyReaction_;
+  Reaction copyReaction_;
 };
 
 // A multi-line text box that the program writes and never reads back.
@@ -101,6 +120,9 @@ class WindowFrame {
   // Keeps the window above all windows that are not topmost, without moving
   // or resizing it.
   virtual void MakeTopmost() = 0;
+  // Puts the text on the clipboard. Where the clipboard cannot be had, it
+  // keeps what it held.
+  virtual void CopyToClipboard(std::string_view text) = 0;
 };
 
 }  // namespace hexling

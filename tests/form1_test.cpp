@@ -171,6 +171,21 @@ TEST_F(Form1Model, ReturnOnACodeJumpsLikeADoubleClickAndWithoutOneDoesNothing) {
   EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", -1}), "") << "a double-click would go to line 00";
 }
 
+TEST_F(Form1Model, CopyTakesWhatEachListShowsAndChangesNothing) {
+  PickHex("A9");
+  window.hexCombo.CopyAsked();
+  window.translationCombo.CopyAsked();
+  window.allHexValuesList.CopyAsked();
+  window.translationCombo.open = true;  // highlighted, not picked
+  window.translationCombo.highlighted = 2;
+  window.translationCombo.CopyAsked();
+  window.translationCombo.open = false;
+  window.allHexValuesList.Select(-1);
+  window.allHexValuesList.CopyAsked();
+  EXPECT_EQ(window.frame.clipboard, (Items{"A9  LDA  Immediate", "LDA", "A1", "ASL"}));
+  EXPECT_EQ(Broken(window, {"A9  LDA  Immediate", "LDA", -1}), "");
+}
+
 TEST_F(Form1Model, DoubleClickOnTheLong5CPicksItsJmpLine) {
   PickMnemonic("JMP");
   ASSERT_LT(IndexOf("5C"), static_cast<int>(items.size()));

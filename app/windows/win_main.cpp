@@ -1,17 +1,6 @@
-// The program on Windows: create the window, run the loop.
+// The program on Windows: the window and its event loop.
 #include <windows.h>
-
-#include <exception>
 
 #include "win32_form1_window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  try {
-    hexling::Win32Form1Window window(instance);
-    window.Show();
-    return hexling::RunEventLoop(window);
-  } catch (const std::exception& error) {
-    MessageBoxA(nullptr, error.what(), "Hexling", MB_ICONERROR | MB_OK);
-    return 1;
-  }
-}
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return hexling::RunForm1Program(instance); }

@@ -1,7 +1,9 @@
 #include "qt_form1_window.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtGlobal>
@@ -74,5 +76,13 @@ void QtForm1Window::changeEvent(QEvent* event) {
 }
 
 void QtForm1Window::MakeTopmost() { setWindowFlag(Qt::WindowStaysOnTopHint); }
+
+// Also the X selection, where there is one, which a middle click pastes.
+void QtForm1Window::CopyToClipboard(std::string_view text) {
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  const QString copied = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  clipboard.setText(copied, QClipboard::Clipboard);
+  if (clipboard.supportsSelection()) clipboard.setText(copied, QClipboard::Selection);
+}
 
 }  // namespace hexling

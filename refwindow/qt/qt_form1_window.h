@@ -27,6 +27,7 @@ class QtForm1Window final : public QWidget, private WindowFrame {
 
  private:
   void MakeTopmost() override;
+  void CopyToClipboard(std::string_view text) override;
 
   Form1Widgets controls_;  // owned as children, in focus order
   QtPickList hexCombo_;

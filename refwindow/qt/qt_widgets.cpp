@@ -1,25 +1,72 @@
 #include "qt_widgets.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QItemSelectionModel>
-#include <QListWidget>
 #include <QKeySequence>
+#include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+#include "form1_layout.h"
 
 namespace hexling {
 namespace {
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Runs `reaction` on each of `keys` while `control` or its open popup has the keyboard.
+void OnKeys(QWidget& control, std::initializer_list<QKeySequence> keys, QObject& context,
+            const std::function<void()>& reaction) {
+  for (const QKeySequence& key : keys) {
+    auto* const shortcut = new QShortcut(key, &control);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &context, reaction);
+  }
+}
+
+// The list's menu, of one entry, at `at` in the control (in a scroll area's
+// viewport, as its events give it); true when Copy was chosen.
+bool CopyChosen(QWidget& control, QPoint at) {
+  const auto* const area = qobject_cast<const QAbstractScrollArea*>(&control);
+  const QPoint place = area ? area->viewport()->mapToGlobal(at) : control.mapToGlobal(at);
+  QMenu menu(&control);
+  QAction* const copy = menu.addAction(ToQString(Form1Layout.copyCommand));
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutVisibleInContextMenu(true);
+  return menu.exec(place) == copy;
+}
+
+// Ctrl+C and Ctrl+Insert ask `list` to copy, and so does Copy in its menu,
+// which the right button, Shift+F10 and the Menu key open. `pointedAt` runs
+// first for a menu opened with the mouse, with the pointer's place.
+template <class List>
+void OfferCopy(QWidget& control, List& list, QObject& context, std::function<void(QPoint)> pointedAt = {}) {
+  OnKeys(control, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, context,
+         [&list] { list.CopyAsked(); });
+  control.setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(&control, &QWidget::customContextMenuRequested, &context, [&control, &list, pointedAt](QPoint at) {
+    if (pointedAt) pointedAt(at);
+    if (CopyChosen(control, at)) list.CopyAsked();
+  });
+  // The platform turns the Menu key into a context menu event; Shift+F10 it leaves to the program.
+  OnKeys(control, {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, context, [&control, &list] {
+    if (CopyChosen(control, QPoint(0, control.height()))) list.CopyAsked();
+  });
+}
+
 }  // namespace
 
-QtPickList::QtPickList(QComboBox& combo)
-    : combo_(combo), picks_(QObject::connect(&combo, &QComboBox::activated, [this] { Picked(); })) {}
-
-QtPickList::~QtPickList() { QObject::disconnect(picks_); }
+QtPickList::QtPickList(QComboBox& combo) : combo_(combo) {
+  QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { Picked(); });
+  OfferCopy(combo, *this, connections_);
+}
 
 void QtPickList::Append(std::string_view entry) { AppendAll({std::string(entry)}); }
 
@@ -42,22 +89,26 @@ std::string QtPickList::EntryAt(int index) const { return combo_.itemText(index)
 
 std::string QtPickList::Text() const { return combo_.currentText().toStdString(); }
 
+std::string QtPickList::HighlightedText() const {
+  const QAbstractItemView& open = *combo_.view();
+  return open.isVisible() ? open.currentIndex().data().toString().toStdString() : Text();
+}
+
 void QtPickList::SelectEntry(std::string_view text) {
   combo_.setCurrentIndex(combo_.findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QtItemList::QtItemList(QListWidget& list)
-    : list_(list), doubleClicks_(QObject::connect(&list, &QListWidget::itemDoubleClicked, [this] { DoubleClicked(); })) {
+QtItemList::QtItemList(QListWidget& list) : list_(list) {
+  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, [this] { DoubleClicked(); });
   // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
-    returns_.push_back(QObject::connect(shortcut, &QShortcut::activated, [this] { ReturnPressed(); }));
+    QObject::connect(shortcut, &QShortcut::activated, &connections_, [this] { ReturnPressed(); });
   }
-}
-
-QtItemList::~QtItemList() {
-  QObject::disconnect(doubleClicks_);
-  for (const auto& connection : returns_) QObject::disconnect(connection);
+  OfferCopy(list, *this, connections_, [this](QPoint at) {
+    const QModelIndex pointed = list_.indexAt(at);
+    if (pointed.isValid()) Select(pointed.row());
+  });
 }
 
 void QtItemList::Clear() { list_.clear(); }

@@ -1,7 +1,7 @@
 // The window logic's controls over Qt widgets.
 #pragma once
 
-#include <QMetaObject>
+#include <QObject>
 
 #include "widgets.h"
 
@@ -13,19 +13,18 @@ namespace hexling {
 
 // A non-editable QComboBox. Its `activated` signal is the user's pick: it
 // fires for every pick by mouse or keys, the shown entry included, and never
-// for changes made by the program, which SetText reports itself.
+// for changes made by the program, which SetText reports itself. The copy
+// keys and the Copy menu ask to copy, in the open list too.
 class QtPickList final : public PickList {
  public:
   explicit QtPickList(QComboBox& combo);
-  ~QtPickList() override;
-  QtPickList(const QtPickList&) = delete;
-  QtPickList& operator=(const QtPickList&) = delete;
 
   void Append(std::string_view entry) override;
   void AppendAll(const std::vector<std::string>& entries) override;
   int Count() const override;
   std::string EntryAt(int index) const override;
   std::string Text() const override;
+  std::string HighlightedText() const override;
 
   QComboBox& Combo() const { return combo_; }
 
@@ -34,17 +33,15 @@ class QtPickList final : public PickList {
 
  private:
   QComboBox& combo_;
-  QMetaObject::Connection picks_;
+  QObject connections_;  // what the widget's signals reach, gone with this object
 };
 
 // A single-selection QListWidget. A double-click on an item is reported, and
-// so is Return or keypad Enter.
+// so are Return or keypad Enter and the copy keys and Copy menu; a right-click
+// selects the item under the pointer before the menu opens.
 class QtItemList final : public ItemList {
  public:
   explicit QtItemList(QListWidget& list);
-  ~QtItemList() override;
-  QtItemList(const QtItemList&) = delete;
-  QtItemList& operator=(const QtItemList&) = delete;
 
   void Clear() override;
   void Append(std::string_view item) override;
@@ -57,8 +54,7 @@ class QtItemList final : public ItemList {
 
  private:
   QListWidget& list_;
-  QMetaObject::Connection doubleClicks_;
-  std::vector<QMetaObject::Connection> returns_;
+  QObject connections_;
 };
 
 class QtTextPane final : public TextPane {

@@ -76,6 +76,18 @@ UniqueIcon LoadIconScaledDown(HINSTANCE instance, int width, int height) {
 
 }  // namespace
 
+UniqueWindow CreateForm1Owner(HINSTANCE instance) {
+  return UniqueWindow(Checked(CreateWindowExW(0, WC_STATICW, nullptr, WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT,
+                                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr)));
+}
+
+HWND CreateForm1Frame(HWND owner, const wchar_t* windowClass, HINSTANCE instance, void* parameters) {
+  RECT place{};
+  GetWindowRect(owner, &place);
+  return CreateWindowExW(Form1FrameExStyle, windowClass, Wide(Form1Layout.title).c_str(), Form1FrameStyle, place.left,
+                         place.top, 0, 0, owner, nullptr, instance, parameters);
+}
+
 Form1ControlWindows CreateForm1Controls(HWND window, HINSTANCE instance) {
   Form1ControlWindows controls{};
   for (std::size_t i = 0; i < controls.size(); ++i) {

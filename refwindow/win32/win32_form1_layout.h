@@ -13,10 +13,23 @@
 
 namespace hexling {
 
-// A fixed dialog frame with a caption, the icon and a close box: no sizing
-// border, no minimise or maximise box.
-inline constexpr DWORD Form1FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A dialog window, as the dialog manager makes one: a pop-up with a caption,
+// the icon and a close box, and no sizing border, no minimise or maximise
+// box. It is owned by a hidden window (CreateForm1Owner), so that it has no
+// taskbar button.
+inline constexpr DWORD Form1FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 inline constexpr DWORD Form1FrameExStyle = WS_EX_CONTROLPARENT;
+
+// The window's owner, never shown, placed where the system places a new
+// window: "The Taskbar" gives an owned window no button, and the window opens
+// at its owner's place, as a pop-up must be told where (CW_USEDEFAULT is for
+// overlapped windows only). Throws std::system_error when user32 refuses it.
+UniqueWindow CreateForm1Owner(HINSTANCE instance);
+
+// Creates the window of class `windowClass` with the frame's styles, hidden,
+// owned by `owner` and at its place; `parameters` go to WM_NCCREATE and
+// WM_CREATE. Null when the window is not made.
+HWND CreateForm1Frame(HWND owner, const wchar_t* windowClass, HINSTANCE instance, void* parameters);
 
 // The controls' ids, in focus order from here: clear of IDOK and IDCANCEL,
 // which the dialog keys send.

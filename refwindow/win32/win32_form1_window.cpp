@@ -1,12 +1,14 @@
 #include "win32_form1_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <iterator>
 #include <string>
 #include <system_error>
 
-#include "win32_form1_layout.h"
-#include "win32_taskbar.h"
+#include "win32_clipboard.h"
+#include "win32_kept_failure.h"
 #include "win32_text.h"
 
 namespace hexling {
@@ -14,8 +16,22 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"HexlingForm1";
 
-// Set by Show: what can wait until the window is on screen.
-constexpr UINT_PTR kOnScreenTimer = 1;
+// Set by Show: the tooltips can wait until the window is on screen.
+constexpr UINT_PTR kTooltipsTimer = 1;
+
+// The command of the copy keys and the lists' Copy menu: clear of IDOK and
+// IDCANCEL and of the controls' ids.
+constexpr WORD kCopyCommand = 100;
+static_assert(kCopyCommand < Form1FirstControlId);
+
+UniqueAcceleratorTable NewCopyKeys() {
+  ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'C', kCopyCommand}, {FVIRTKEY | FCONTROL, VK_INSERT, kCopyCommand}};
+  return UniqueAcceleratorTable(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
+}
+
+[[noreturn]] void ThrowLastError(const char* what) {
+  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -26,95 +42,106 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+  if (!RegisterClassExW(&windowClass)) ThrowLastError("RegisterClassExW");
+}
+
+std::wstring Describe(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::exception& error) {
+    return L"Hexling has to stop: " + Wide(error.what());
+  } catch (...) {
+    return L"Hexling has to stop after a failure it cannot name.";
   }
+}
+
+void ReportFailure(const std::exception_ptr& failure) {
+  // A quit still waiting would close the box at once: a window that went
+  // while it was being made posted one.
+  MSG quit{};
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  MessageBoxW(nullptr, Describe(failure).c_str(), L"Hexling", MB_ICONERROR | MB_OK);
 }
 
 }  // namespace
 
-Win32Form1Window::Win32Form1Window(HINSTANCE instance) : instance_(instance) {
+Win32Form1Window::Win32Form1Window(HINSTANCE instance) : instance_(instance), copyKeys_(NewCopyKeys()) {
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
   RegisterWindowClass(instance, &Procedure);
+  owner_ = CreateForm1Owner(instance);
+  if (!CreateForm1Frame(owner_.get(), kClassName, instance, this)) {
+    if (const std::exception_ptr failure = TakeFailure()) std::rethrow_exception(failure);
+    ThrowLastError("CreateWindowExW");
+  }
+}
 
-  window_.reset(CreateWindowExW(Form1FrameExStyle, kClassName, Wide(Form1Layout.title).c_str(), Form1FrameStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                                nullptr));
-  if (!window_) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
-  controls_ = CreateForm1Controls(window_.get(), instance);
+// Everything the window needs before it is first shown; what throws here is
+// kept, and the window is not made.
+void Win32Form1Window::OnCreate() {
+  controls_ = CreateForm1Controls(window_, instance_);
   hexCombo_ = std::make_unique<Win32PickList>(controls_[ControlIndex("HexCombo1")]);
   translationCombo_ = std::make_unique<Win32PickList>(controls_[ControlIndex("TranslationCombo1")]);
   translationText_ = std::make_unique<Win32TextPane>(controls_[ControlIndex("TranslationText1")]);
   allHexValuesList_ = std::make_unique<Win32ItemList>(controls_[ControlIndex("AllHexValuesList1")]);
 
-  const UINT dpi = GetDpiForWindow(window_.get());
+  const UINT dpi = GetDpiForWindow(window_);
   Layout(dpi);
-  icons_ = SetForm1Icons(window_.get(), instance, dpi);
-  // The frame as AdjustWindowRectExForDpi gives it, then measured: Wine's
-  // frame can differ from what it computes.
+  icons_ = SetForm1Icons(window_, instance_, dpi);
   Resize(Form1FrameSize(dpi));
-  RECT client{};
-  GetClientRect(window_.get(), &client);
-  const SIZE missing{Pixels(Form1Layout.clientWidth, static_cast<int>(dpi)) - client.right,
-                     Pixels(Form1Layout.clientHeight, static_cast<int>(dpi)) - client.bottom};
-  if (missing.cx != 0 || missing.cy != 0) Resize({size_.cx + missing.cx, size_.cy + missing.cy});
 
   WindowFrame& frame = *this;
   form_ = std::make_unique<Form1>(frame, Form1Controls{.HexCombo1 = *hexCombo_,
                                                      .TranslationCombo1 = *translationCombo_,
                                                      .TranslationText1 = *translationText_,
                                                      .AllHexValuesList1 = *allHexValuesList_});
-  // The window reacts from here on, once the controls it reacts on are complete.
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   form_->OnFormLoad();
-}
-
-Win32Form1Window::~Win32Form1Window() {
-  if (!window_) return;
-  // Gone with the object rather than by the user: nothing to react to, and
-  // no quit for the thread's event loop.
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
-  names_.Clear();
-  window_.reset();
+  hexCombo_->HandleTyping();
+  translationCombo_->HandleTyping();
+  translationText_->HandleKeys();
+  // A window that is not a dialog hides the focus until a key is pressed;
+  // here the control with the keyboard shows it from the start.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Win32Form1Window::Show() {
   // A shortcut set to "Run: Maximized", or start /max, gives the program's
   // first ShowWindow its own command, whatever the program asks: undo it.
-  ShowWindow(window_.get(), SW_SHOWNORMAL);
-  if (IsZoomed(window_.get()) || IsIconic(window_.get())) ShowWindow(window_.get(), SW_RESTORE);
-  // Painted now, as the classic pair ShowWindow and UpdateWindow does, before
-  // COM starts: the window is on screen sooner.
-  UpdateWindow(window_.get());
-  if (!com_) com_.emplace();
-  RemoveTaskbarButton(*com_, window_.get());
-  SetForegroundWindow(window_.get());
+  ShowWindow(window_, SW_SHOWNORMAL);
+  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  UpdateWindow(window_);
   // A timer's message comes after everything else, painting included.
-  SetTimer(window_.get(), kOnScreenTimer, USER_TIMER_MINIMUM, nullptr);
+  SetTimer(window_, kTooltipsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 // Shown also while another program has the focus: the window sits beside it.
-void Win32Form1Window::WhenOnScreen() {
+void Win32Form1Window::AddTooltips() {
   if (tooltips_) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr,
-                              instance_, nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_,
+                              nullptr);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     std::wstring text = Wide(Form1Layout.controls[i].tooltip);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_.get();
+    tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
     tool.lpszText = text.data();  // the tooltip keeps a copy
     SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    names_.Name(*com_, controls_[i], text);
   }
 }
 
 void Win32Form1Window::MakeTopmost() {
-  SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Form1Window::CopyToClipboard(std::string_view text) { PutOnClipboard(window_, text); }
+
+bool Win32Form1Window::PreTranslateMessage(MSG& message) const {
+  return (copyKeys_ && TranslateAcceleratorW(window_, copyKeys_.get(), &message)) ||
+         IsDialogMessageW(window_, &message);
 }
 
 // Places the controls and gives them their fonts at `dpi`; the fonts they had
@@ -125,29 +152,46 @@ void Win32Form1Window::Layout(UINT dpi) { fonts_ = LayOutForm1Controls(controls_
 // so it is set before the window takes it.
 void Win32Form1Window::Resize(SIZE size) {
   size_ = size;
-  SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The object is attached to its window from the window's first message to
+// its last, as in the scratch program.
 LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* const self = static_cast<Win32Form1Window*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
   auto* const self = reinterpret_cast<Win32Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  // A failure in WM_CREATE fails the window's creation.
+  const LRESULT result =
+      Guarded([&] { return self->OnMessage(message, wParam, lParam); }, message == WM_CREATE ? -1 : 0);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+  }
+  return result;
 }
 
 LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const HWND window = window_.get();
-  if (message == TaskbarCreatedMessage()) {  // the shell made its buttons again, this one's too
-    if (com_) RemoveTaskbarButton(*com_, window);
-    return 0;
-  }
+  const HWND window = window_;
   switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
     case WM_TIMER:
-      if (wParam != kOnScreenTimer) break;
-      KillTimer(window, kOnScreenTimer);
-      WhenOnScreen();
+      if (wParam != kTooltipsTimer) break;
+      KillTimer(window, kTooltipsTimer);
+      AddTooltips();
       return 0;
     case WM_COMMAND:
       Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
       return 0;
+    case WM_CONTEXTMENU:  // from a control, by the right button, Shift+F10 or the Menu key
+      if (ShowCopyMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+      break;
     case WM_GETDPISCALEDSIZE:  // what WM_DPICHANGED will suggest: the layout at the new DPI
       *reinterpret_cast<SIZE*>(lParam) = Form1FrameSize(static_cast<UINT>(wParam));
       return TRUE;
@@ -168,19 +212,14 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       limits.ptMinTrackSize = limits.ptMaxTrackSize = limits.ptMaxSize = {size_.cx, size_.cy};
       return 0;
     }
-    case WM_NEXTDLGCTL: {  // what a dialog does; Wine's edit box sends it on Tab
-      const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                       : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-      if (next) SetFocus(next);
-      return 0;
-    }
-    case WM_ACTIVATE:  // the focus comes back to the control that had it
+    case WM_ACTIVATE:  // the control with the keyboard, for WM_SETFOCUS to give it back
       if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
         if (focus && IsChild(window, focus)) lastFocus_ = focus;
-      } else {
-        SetFocus(lastFocus_ ? lastFocus_ : hexCombo_->Handle());
       }
+      break;
+    case WM_SETFOCUS:
+      SetFocus(lastFocus_ ? lastFocus_ : controls_[ControlIndex("HexCombo1")]);
       return 0;
     case WM_SYSCOMMAND:
       // Neither is offered; keys or other programs may still ask.
@@ -192,19 +231,17 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       return 0;
     case WM_DESTROY:
-      names_.Clear();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:  // the system destroyed the window: nothing left to destroy
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      static_cast<void>(window_.release());
-      break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Win32Form1Window::Command(HWND control, WORD code, WORD id) {
-  if (control == hexCombo_->Handle()) {
+  if (!form_) return;  // nothing reacts before the model is there
+  if (id == kCopyCommand && !control) {
+    CopyFrom(GetFocus());  // the copy keys, wherever the keyboard is
+  } else if (control == hexCombo_->Handle()) {
     hexCombo_->Notified(code);
   } else if (control == translationCombo_->Handle()) {
     translationCombo_->Notified(code);
@@ -215,17 +252,75 @@ void Win32Form1Window::Command(HWND control, WORD code, WORD id) {
   }
 }
 
+// The description copies its selection itself, as it would on Ctrl+C.
+void Win32Form1Window::CopyFrom(HWND control) {
+  if (control == hexCombo_->Handle()) {
+    hexCombo_->CopyAsked();
+  } else if (control == translationCombo_->Handle()) {
+    translationCombo_->CopyAsked();
+  } else if (control == allHexValuesList_->Handle()) {
+    allHexValuesList_->CopyAsked();
+  } else if (control == translationText_->Handle()) {
+    SendMessageW(control, WM_COPY, 0, 0);
+  }
+}
+
+// The menu of one of the three lists, at the pointer, or below the list
+// where the keyboard opened it (at -1, -1); a right-click on a code selects
+// it first. False for anything else, which DefWindowProc handles.
+bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
+  if (!form_ || (control != hexCombo_->Handle() && control != translationCombo_->Handle() &&
+                 control != allHexValuesList_->Handle())) {
+    return false;
+  }
+  POINT place{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  if (place.x == -1 && place.y == -1) {
+    RECT shown{};
+    GetWindowRect(control, &shown);
+    place = {shown.left, shown.bottom};
+  } else if (control == allHexValuesList_->Handle()) {
+    POINT inList = place;
+    ScreenToClient(control, &inList);
+    const LRESULT item = SendMessageW(control, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y));
+    if (HIWORD(item) == 0) allHexValuesList_->Select(LOWORD(item));  // the high word says "outside"
+  }
+  const UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return true;
+  AppendMenuW(menu.get(), MF_STRING, kCopyCommand, (Wide(Form1Layout.copyCommand) + L"\tCtrl+C").c_str());
+  if (TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, place.x, place.y, window_, nullptr) ==
+      kCopyCommand) {
+    CopyFrom(control);
+  }
+  return true;
+}
+
 int RunEventLoop(const Win32Form1Window& window) {
   MSG message{};
   for (;;) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) return 1;
-    if (!IsDialogMessageW(window.Handle(), &message)) {
+    if (!window.PreTranslateMessage(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
+}
+
+int RunForm1Program(HINSTANCE instance) {
+  int status = 1;
+  try {
+    Win32Form1Window window(instance);
+    window.Show();
+    status = RunEventLoop(window);
+  } catch (...) {
+    KeepFailure();
+  }
+  if (const std::exception_ptr failure = TakeFailure()) {
+    ReportFailure(failure);
+    return 1;
+  }
+  return status;
 }
 
 }  // namespace hexling

@@ -9,13 +9,17 @@ namespace hexling {
 namespace {
 
 // The text of entry `index` of a combo box or list box, read with the given
-// pair of messages; empty for an index outside the list.
+// pair of messages; empty for an index outside the list, where either
+// message answers CB_ERR or LB_ERR (both -1).
 std::string TextOf(HWND control, UINT lengthMessage, UINT textMessage, int index) {
+  if (index < 0) return {};
   const LRESULT length = SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
-  if (index < 0 || length < 0) return {};
+  if (length < 0) return {};
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  wide.resize(static_cast<std::size_t>(
-      SendMessageW(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()))));
+  const LRESULT copied =
+      SendMessageW(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  if (copied < 0) return {};
+  wide.resize(static_cast<std::size_t>(copied));
   return Narrow(wide);
 }
 
@@ -32,20 +36,6 @@ bool BeginsWith(const std::string& entry, std::string_view prefix) {
 }
 
 }  // namespace
-
-ReplacedProcedure::ReplacedProcedure(HWND control, WNDPROC replacement, void* owner)
-    : control_(control), original_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC))) {
-  SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
-}
-
-ReplacedProcedure::~ReplacedProcedure() {
-  if (!IsWindow(control_)) return;
-  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-  SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
-}
-
-Win32PickList::Win32PickList(HWND combo) : combo_(combo), procedure_(combo, &Procedure, this) {}
 
 void Win32PickList::Append(std::string_view entry) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
@@ -127,15 +117,14 @@ void Win32PickList::Typed(char character, DWORD time) {
   }
 }
 
-LRESULT CALLBACK Win32PickList::Procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto& self = ReplacedProcedure::OwnerOf<Win32PickList>(combo);
+LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
   // Printable characters are typing; the control's own search matches the
   // first letter only under Wine.
   if (message == WM_CHAR && wParam >= 0x20 && wParam < 0x7F) {
-    self.Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
+    Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
     return 0;
   }
-  return self.procedure_.CallControls(combo, message, wParam, lParam);
+  return DefSubclassProc(combo, message, wParam, lParam);
 }
 
 void Win32ItemList::Clear() { SendMessageW(list_, LB_RESETCONTENT, 0, 0); }
@@ -155,13 +144,11 @@ void Win32ItemList::Select(int index) {
   SendMessageW(list_, LB_SETCURSEL, index >= 0 && index < Count() ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
-Win32TextPane::Win32TextPane(HWND edit) : edit_(edit), procedure_(edit, &Procedure, this) {}
-
 void Win32TextPane::SetText(std::string_view text) { SetWindowTextW(edit_, Wide(text).c_str()); }
 
-LRESULT CALLBACK Win32TextPane::Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32TextPane::OnMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
-  LRESULT result = ReplacedProcedure::OwnerOf<Win32TextPane>(edit).procedure_.CallControls(edit, message, wParam, lParam);
+  LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) result &= ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);

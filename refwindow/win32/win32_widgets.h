@@ -7,34 +7,9 @@
 #include <string>
 
 #include "widgets.h"
+#include "win32_subclass.h"
 
 namespace hexling {
-
-// A control's window procedure, replaced by `replacement` for the life of the
-// object, which the replacement finds as the control's GWLP_USERDATA, and
-// which passes on to the control's own what it does not handle itself. Not
-// SetWindowSubclass: that looks its data up again on every message the
-// control gets, which under Wine is a call to the Wine server; filling the
-// opcode list took 50 ms more.
-class ReplacedProcedure {
- public:
-  ReplacedProcedure(HWND control, WNDPROC replacement, void* owner);
-  ~ReplacedProcedure();
-  ReplacedProcedure(const ReplacedProcedure&) = delete;
-  ReplacedProcedure& operator=(const ReplacedProcedure&) = delete;
-
-  template <class Owner>
-  static Owner& OwnerOf(HWND control) {
-    return *reinterpret_cast<Owner*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-  }
-  LRESULT CallControls(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return CallWindowProcW(original_, control, message, wParam, lParam);
-  }
-
- private:
-  HWND control_;
-  WNDPROC original_;  // the control's own
-};
 
 // A COMBOBOX with CBS_DROPDOWNLIST. The window hands it the notifications that
 // the control sends (WM_COMMAND), and it reads them as Microsoft documents
@@ -52,7 +27,7 @@ class ReplacedProcedure {
 // that is a pick; in the open one it moves the selection, as the arrow keys do.
 class Win32PickList final : public PickList {
  public:
-  explicit Win32PickList(HWND combo);
+  explicit Win32PickList(HWND combo) : combo_(combo) {}
 
   void Append(std::string_view entry) override;
   void AppendAll(const std::vector<std::string>& entries) override;
@@ -62,6 +37,10 @@ class Win32PickList final : public PickList {
 
   // A CBN_ notification from the control.
   void Notified(WORD code);
+  // Typing is the binding's own from here on. Call it once the list is
+  // filled: a subclassed control's every message costs a look-up, under
+  // Wine a call to its server.
+  void HandleTyping() { subclass_.Install(combo_, *this); }
 
   HWND Handle() const { return combo_; }
 
@@ -69,13 +48,14 @@ class Win32PickList final : public PickList {
   void SelectEntry(std::string_view text) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
+  friend Subclass<Win32PickList>;
+  LRESULT OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
   void Typed(char character, DWORD time);
   int CurrentIndex() const;
   bool IsOpen() const;
 
   HWND combo_;
-  ReplacedProcedure procedure_;         // for typing
+  Subclass<Win32PickList> subclass_;
   std::optional<int> shownWhenOpened_;  // while the list is open
   std::string typed_;                   // the group of characters typed so far, in uppercase
   DWORD lastTyped_ = 0;
@@ -99,23 +79,25 @@ class Win32ItemList final : public ItemList {
   HWND list_;
 };
 
-// A multi-line EDIT.
 // A multi-line EDIT in a window that runs IsDialogMessage. Such a box wants
 // every key, Tab among them: this one lets Tab move on to the next control.
 // And Escape does nothing: the box would close its window on Escape, and a
 // note typed in it would be lost.
 class Win32TextPane final : public TextPane {
  public:
-  explicit Win32TextPane(HWND edit);
+  explicit Win32TextPane(HWND edit) : edit_(edit) {}
   void SetText(std::string_view text) override;
+  // Tab and Escape as above from here on.
+  void HandleKeys() { subclass_.Install(edit_, *this); }
 
   HWND Handle() const { return edit_; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+  friend Subclass<Win32TextPane>;
+  LRESULT OnMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND edit_;
-  ReplacedProcedure procedure_;
+  Subclass<Win32TextPane> subclass_;
 };
 
 }  // namespace hexling

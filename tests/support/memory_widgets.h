@@ -23,6 +23,7 @@ class MemoryPickList final : public PickList {
     return InRange(index, entries.size()) ? entries[static_cast<std::size_t>(index)] : std::string();
   }
   std::string Text() const override { return EntryAt(selected); }
+  std::string HighlightedText() const override { return open ? EntryAt(highlighted) : Text(); }
 
   // What a user's pick does: select, then report the pick.
   void UserPicks(int index) {
@@ -32,6 +33,8 @@ class MemoryPickList final : public PickList {
 
   std::vector<std::string> entries;
   int selected = -1;
+  bool open = false;     // the list open,
+  int highlighted = -1;  // with this entry highlighted
 
  protected:
   void SelectEntry(std::string_view text) override {
@@ -73,7 +76,9 @@ class MemoryTextPane final : public TextPane {
 class MemoryFrame final : public WindowFrame {
  public:
   void MakeTopmost() override { topmost = true; }
+  void CopyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
   bool topmost = false;
+  std::vector<std::string> clipboard;  // every text copied, in order
 };
 
 // A whole window in memory, created but not yet loaded.
