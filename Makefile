@@ -32,7 +32,7 @@ run: build
 # Every tool the tests need is installed first, so none may skip.
 test: export HEXLING_NO_SKIP := 1
 test: build windows
-	@scripts/ensure-packages.sh $(TEST_PACKAGES)
+	@scripts/ensure-packages.sh $(TEST_PACKAGES) $(FUZZ_PACKAGES)
 	cmake --preset $(CI_)sanitize
 	cmake --build --preset $(CI_)sanitize
 	ctest --preset $(CI_)sanitize
@@ -54,9 +54,10 @@ bench-startup: build windows
 	scripts/bench-startup.sh $(BUILD_DIR)/bin $(STARTUP_RUNS)
 	scripts/wine-desktop.sh --bare $(WINDOWS_DIR)/wine-prefix scripts/bench-startup-wine.sh $(BUILD_DIR)/bin $(WINDOWS_DIR)/bin $(STARTUP_RUNS)
 
+# MEMCHECK_TESTS, a GoogleTest filter, runs only those of the binding's tests.
 memcheck: build
 	@scripts/ensure-packages.sh valgrind
-	tests/memcheck_test.sh $(BUILD_DIR)/bin/window_test
+	tests/memcheck_test.sh $(BUILD_DIR)/bin/window_test $(MEMCHECK_TESTS)
 
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --strip $(if $(PREFIX),--prefix $(PREFIX))

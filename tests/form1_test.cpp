@@ -68,13 +68,6 @@ TEST_F(Form1Model, StartUpShowsLine00AndBreak) {
   EXPECT_EQ(window.form.AllHexValues, "00 ");
 }
 
-TEST_F(Form1Model, EntryNIsTheLineOfByteN) {
-  for (int byte = 0; byte < 256; ++byte) {
-    const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
-    EXPECT_EQ(window.hexCombo.entries[byte].substr(0, 2), std::string(code.begin(), code.end()));
-  }
-}
-
 TEST_F(Form1Model, HexPickShowsTheLinesMnemonic) {
   const struct {
     std::string_view code, mnemonic, description;
@@ -94,35 +87,23 @@ TEST_F(Form1Model, HexPickShowsTheLinesMnemonic) {
   }
 }
 
-TEST_F(Form1Model, MnemonicPickWithNothingSelectedSelectsTheFirstCode) {
-  window.allHexValuesList.Select(-1);
-  PickMnemonic("ADC");
-  EXPECT_EQ(window.translationText.text, "Add to Accumulator with Carry");
-  EXPECT_EQ(items, (Items{"61", "63", "65", "67", "69", "6D", "6F", "71", "72", "73", "75", "77", "79", "7D", "7F"}));
-  EXPECT_EQ(SelectedCode(), "61");
-  EXPECT_EQ(window.form.AllHexValues.size(), 45u);
-}
-
+// From the selected position (none, or one beyond the new list's end) to the
+// same position in the new list, bounded to it.
 TEST_F(Form1Model, MnemonicPickKeepsThePositionBoundedToTheNewList) {
-  PickMnemonic("ADC");
-  window.allHexValuesList.Select(10);
-  ASSERT_EQ(SelectedCode(), "75");
-  PickMnemonic("ASL");
-  EXPECT_EQ(items, (Items{"06", "0A", "0E", "16", "1E"}));
-  EXPECT_EQ(SelectedCode(), "1E");
-
-  PickMnemonic("ADC");
-  window.allHexValuesList.Select(10);
-  PickMnemonic("BRK");
-  EXPECT_EQ(items, Items{"00"});
-  EXPECT_EQ(SelectedCode(), "00");
-
-  PickMnemonic("ASL");
-  window.allHexValuesList.Select(2);
-  ASSERT_EQ(SelectedCode(), "0E");
-  PickMnemonic("LDA");
-  EXPECT_EQ(SelectedCode(), "A5");
-  EXPECT_EQ(window.allHexValuesList.selected, 2);
+  const struct {
+    const char* before;
+    int position;
+    const char* after;
+    const char* selected;
+  } picks[] = {{"ADC", -1, "ADC", "61"}, {"ADC", 10, "ASL", "1E"}, {"ADC", 10, "BRK", "00"}, {"ASL", 2, "LDA", "A5"}};
+  for (const auto& pick : picks) {
+    PickMnemonic(pick.before);
+    window.allHexValuesList.Select(pick.position);
+    PickMnemonic(pick.after);
+    EXPECT_EQ(SelectedCode(), pick.selected) << pick.before << " at " << pick.position << " to " << pick.after;
+    EXPECT_EQ(Broken(window, {"00  BRK  Stack/Interrupt", pick.after, IndexOf(pick.selected)}), "");
+  }
+  EXPECT_EQ(window.form.AllHexValues.size(), 3u * 15u) << "LDA's 15 codes and one blank";
 }
 
 TEST_F(Form1Model, PickingTheSameMnemonicAgainChangesNothing) {
@@ -186,28 +167,21 @@ TEST_F(Form1Model, CopyTakesWhatEachListShowsAndChangesNothing) {
   EXPECT_EQ(Broken(window, {"A9  LDA  Immediate", "LDA", -1}), "");
 }
 
-TEST_F(Form1Model, DoubleClickOnTheLong5CPicksItsJmpLine) {
-  PickMnemonic("JMP");
-  ASSERT_LT(IndexOf("5C"), static_cast<int>(items.size()));
-  window.allHexValuesList.UserDoubleClicks(IndexOf("5C"));
-  EXPECT_EQ(window.hexCombo.Text(), "5C  JMP  Absolute Long");
-  EXPECT_EQ(SelectedCode(), "5C");
-}
-
-TEST_F(Form1Model, AnUnknownMnemonicShowsQuestionMarksAndTwoItems) {
-  window.translationCombo.Append("XYZ");
-  PickMnemonic("XYZ");
-  EXPECT_EQ(window.translationText.text, "???");
-  EXPECT_EQ(items, (Items{"??", " "}));
-  EXPECT_EQ(window.form.AllHexValues, "??? ");
-}
-
-TEST_F(Form1Model, AMnemonicWithoutCodesShowsOneBlankItem) {
-  window.translationCombo.Append("JML");
-  PickMnemonic("JML");
-  EXPECT_EQ(window.translationText.text, "Jump to Long Address");
-  EXPECT_EQ(items, Items{" "});
-  EXPECT_EQ(SelectedCode(), " ");
+// Texts the mnemonic list never offers: the fallback, and the long jumps
+// that no opcode line carries.
+TEST_F(Form1Model, AMnemonicWithoutCodesShowsWhatItsListHolds) {
+  const struct {
+    const char* mnemonic;
+    const char* description;
+    Items codes;
+  } picks[] = {{"XYZ", "???", {"??", " "}}, {"JML", "Jump to Long Address", {" "}}};
+  for (const auto& pick : picks) {
+    window.translationCombo.Append(pick.mnemonic);
+    PickMnemonic(pick.mnemonic);
+    EXPECT_EQ(window.translationText.text, pick.description);
+    EXPECT_EQ(items, pick.codes);
+    EXPECT_EQ(SelectedCode(), pick.codes.front());
+  }
 }
 
 TEST_F(Form1Model, DoubleClickWithoutACodeFallsBackToLine00) {

@@ -1,20 +1,16 @@
-// The window on Qt's offscreen platform, driven with real input events.
+// What only the Qt binding has: its style, its open lists, its frame at every
+// scale and on X11, and its widgets' own rules. What both bindings share is
+// in the behaviour table.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontInfo>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QStringList>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QtMath>
 
 #include <xcb/xcb.h>
@@ -37,29 +33,6 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace hexling {
 namespace {
 
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int row = 0; row < list.count(); ++row) items << list.item(row)->text();
-  return items;
-}
-
-QString SelectedItem(const QListWidget& list) {
-  const auto selected = list.selectedItems();
-  return selected.size() == 1 ? selected.first()->text() : QStringLiteral("<%1 selected>").arg(selected.size());
-}
-
-// The outermost two pixels all round a control's picture.
-int FrameDifference(const QImage& a, const QImage& b) {
-  int differing = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const bool frame = x < 2 || y < 2 || x >= a.width() - 2 || y >= a.height() - 2;
-      differing += frame && a.pixel(x, y) != b.pixel(x, y);
-    }
-  }
-  return differing;
-}
-
 class Form1Binding : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,165 +45,12 @@ class Form1Binding : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  // A user's pick with the mouse: open the list, click the entry.
-  static void ClickEntry(QComboBox& combo, int index) {
-    combo.showPopup();
-    QAbstractItemView& view = *combo.view();
-    const QModelIndex entry = view.model()->index(index, 0);
-    view.scrollTo(entry);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(entry).center());
-  }
-
-  // What a user's double-click delivers: press and release, then the double
-  // click and its release, on the item (QTest::mouseDClick alone does not
-  // make a QListWidget report a double-click).
-  void DoubleClickItem(const QString& text) {
-    const auto found = list.findItems(text, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << text.toStdString();
-    QWidget* viewport = list.viewport();
-    const QPoint at = list.visualItemRect(found.first()).center();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
-  }
-
   QtForm1Window window;
   QComboBox& hexCombo = *window.findChild<QComboBox*>(QStringLiteral("HexCombo1"));
   QComboBox& translationCombo = *window.findChild<QComboBox*>(QStringLiteral("TranslationCombo1"));
-  QPlainTextEdit& translationText = *window.findChild<QPlainTextEdit*>(QStringLiteral("TranslationText1"));
-  QListWidget& list = *window.findChild<QListWidget*>(QStringLiteral("AllHexValuesList1"));
+  QWidget& translationText = *window.findChild<QWidget*>(QStringLiteral("TranslationText1"));
+  QWidget& list = *window.findChild<QWidget*>(QStringLiteral("AllHexValuesList1"));
 };
-
-TEST_F(Form1Binding, IsLoadedWithLine00AndBreakWhenFirstShown) {
-  EXPECT_EQ(hexCombo.count(), 256);
-  EXPECT_EQ(hexCombo.currentText(), "00  BRK  Stack/Interrupt");
-  EXPECT_EQ(translationCombo.count(), 90);
-  EXPECT_EQ(translationCombo.currentText(), "BRK");
-  EXPECT_EQ(translationText.toPlainText(), "Break");
-  EXPECT_EQ(Items(list), QStringList{"00"});
-  EXPECT_EQ(SelectedItem(list), "00");
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-TEST_F(Form1Binding, ArrowKeyInTheHexListRunsTheWholeChain) {
-  QTest::keyClick(&hexCombo, Qt::Key_Down);
-  EXPECT_EQ(hexCombo.currentText(), "01  ORA  DP Indexed Indirect,X");
-  EXPECT_EQ(translationCombo.currentText(), "ORA");
-  EXPECT_EQ(translationText.toPlainText(), "OR with Accumulator");
-  EXPECT_EQ(list.count(), 15);
-  EXPECT_EQ(SelectedItem(list), "01");
-}
-
-TEST_F(Form1Binding, MousePickInTheHexListRunsTheWholeChain) {
-  ClickEntry(hexCombo, 0xB9);
-  EXPECT_EQ(hexCombo.currentText(), "B9  LDA  Absolute Indexed,Y");
-  EXPECT_EQ(translationCombo.currentText(), "LDA");
-  EXPECT_EQ(translationText.toPlainText(), "Load to Accumulator");
-  EXPECT_EQ(list.count(), 15);
-}
-
-TEST_F(Form1Binding, TypingTheFirstCharactersPicksTheEntry) {
-  QTest::keyClicks(&hexCombo, QStringLiteral("A9"));
-  EXPECT_EQ(hexCombo.currentText(), "A9  LDA  Immediate");
-  EXPECT_EQ(translationCombo.currentText(), "LDA");
-
-  QTest::keyClicks(&translationCombo, QStringLiteral("XCE"));
-  EXPECT_EQ(translationCombo.currentText(), "XCE");
-  EXPECT_EQ(translationText.toPlainText(), "Exchange Carry and Emulation Bits");
-  EXPECT_EQ(Items(list), QStringList{"FB"});
-}
-
-TEST_F(Form1Binding, MnemonicPickLeavesTheHexLineAlone) {
-  ClickEntry(translationCombo, translationCombo.findText(QStringLiteral("STZ")));
-  EXPECT_EQ(translationCombo.currentText(), "STZ");
-  EXPECT_EQ(translationText.toPlainText(), "Store Zero to destination offset");
-  EXPECT_EQ(Items(list), (QStringList{"64", "74", "9C", "9E"}));
-  EXPECT_EQ(hexCombo.currentText(), "00  BRK  Stack/Interrupt");
-}
-
-TEST_F(Form1Binding, DoubleClickOnACodePicksItsLineAndKeepsItSelected) {
-  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
-  const QStringList codes = Items(list);
-  DoubleClickItem(QStringLiteral("B9"));
-  EXPECT_EQ(hexCombo.currentText(), "B9  LDA  Absolute Indexed,Y");
-  EXPECT_EQ(Items(list), codes);
-  EXPECT_EQ(SelectedItem(list), "B9");
-}
-
-TEST_F(Form1Binding, ReturnOrEnterOnACodePicksItsLineLikeADoubleClick) {
-  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
-  list.setFocus();
-  const QStringList codes = Items(list);
-  const struct {
-    QString code;
-    Qt::KeyboardModifiers modifiers;
-    const char* line;
-  } jumps[] = {
-      {QStringLiteral("B9"), Qt::NoModifier, "B9  LDA  Absolute Indexed,Y"},
-      {QStringLiteral("A5"), Qt::KeypadModifier, "A5  LDA  Direct Page"},
-  };
-  for (const auto& jump : jumps) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.findItems(jump.code, Qt::MatchExactly).first()).center());
-    QTest::keyClick(&list, jump.modifiers ? Qt::Key_Enter : Qt::Key_Return, jump.modifiers);
-    EXPECT_EQ(hexCombo.currentText(), jump.line);
-    EXPECT_EQ(Items(list), codes);
-    EXPECT_EQ(SelectedItem(list), jump.code);
-  }
-}
-
-TEST_F(Form1Binding, SingleClickTypingAndTabChangeNothingElse) {
-  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
-  const QString line = hexCombo.currentText();
-  const QStringList codes = Items(list);
-  const QRect third = list.visualItemRect(list.item(2));
-
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third.center());
-  QTest::keyClick(&list, Qt::Key_Tab);
-  QTest::keyClicks(&translationText, QStringLiteral(" typed"));
-
-  EXPECT_EQ(SelectedItem(list), codes[2]);
-  EXPECT_EQ(hexCombo.currentText(), line);
-  EXPECT_EQ(translationCombo.currentText(), "LDA");
-  EXPECT_EQ(Items(list), codes);
-  EXPECT_EQ(translationText.toPlainText(), " typedLoad to Accumulator");
-}
-
-TEST_F(Form1Binding, RePickingTheShownEntryRunsItsReactionAgain) {
-  list.setCurrentRow(0);
-  translationText.setPlainText(QStringLiteral("the user's scribble"));
-  ClickEntry(translationCombo, translationCombo.currentIndex());
-  EXPECT_EQ(translationText.toPlainText(), "Break");
-  EXPECT_EQ(Items(list), QStringList{"00"});
-  EXPECT_EQ(SelectedItem(list), "00");
-}
-
-// Escape does nothing in any control: the window stays, and so does a note
-// typed in the description; in an open list it only closes the list.
-TEST_F(Form1Binding, EscapeNeverClosesOrClearsAnythingAndCancelsAnOpenList) {
-  QTest::keyClicks(&translationCombo, QStringLiteral("LDA"));
-  translationText.setPlainText(QStringLiteral("a note"));
-  const QString line = hexCombo.currentText();
-  const QStringList codes = Items(list);
-  for (QWidget* control : {static_cast<QWidget*>(&hexCombo), static_cast<QWidget*>(&translationCombo),
-                           static_cast<QWidget*>(&translationText), static_cast<QWidget*>(&list)}) {
-    const std::string name = control->objectName().toStdString();
-    control->setFocus();
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-      combo->showPopup();
-      ASSERT_TRUE(combo->view()->isVisible()) << name;
-      for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Escape}) QTest::keyClick(combo->view(), key);
-      EXPECT_FALSE(combo->view()->isVisible()) << name << ": the list stays open";
-    }
-    QTest::keyClick(control, Qt::Key_Escape);
-    EXPECT_TRUE(window.isVisible()) << name;
-    EXPECT_EQ(translationText.toPlainText(), "a note") << name;
-    EXPECT_EQ(hexCombo.currentText(), line) << name;
-    EXPECT_EQ(translationCombo.currentText(), "LDA") << name;
-    EXPECT_EQ(Items(list), codes) << name;
-  }
-}
 
 // Open, a drop-down list is a list below the field, 12 entries high, with a
 // scroll bar that shows how many more there are.
@@ -252,25 +72,6 @@ TEST_F(Form1Binding, DropDownListsOpenBelowAsAListOfTwelveWithAScrollBar) {
   }
 }
 
-// Qt shows the focus only once the keyboard has moved it; here it shows from
-// the start, and after the mouse has moved it.
-TEST_F(Form1Binding, TheFocusShowsFromTheStartAndAfterAMousePick) {
-  ASSERT_EQ(QApplication::focusWidget(), &hexCombo);
-  const QImage hexFocused = hexCombo.grab().toImage();
-  const QImage translationUnfocused = translationCombo.grab().toImage();
-  // What a click on the field does; a click in the list it opens would then
-  // be taken for the end of a drag, for a double-click interval.
-  translationCombo.setFocus(Qt::MouseFocusReason);
-  ClickEntry(translationCombo, translationCombo.findText(QStringLiteral("STA")));
-  ASSERT_EQ(translationCombo.currentText(), "STA");
-  ASSERT_EQ(QApplication::focusWidget(), &translationCombo);
-  const QImage translationFocused = translationCombo.grab().toImage();
-  const QImage hexUnfocused = hexCombo.grab().toImage();
-  const int perimeter = 2 * (hexFocused.width() + hexFocused.height());
-  EXPECT_GE(FrameDifference(hexFocused, hexUnfocused), perimeter / 2) << "at the start";
-  EXPECT_GE(FrameDifference(translationFocused, translationUnfocused), perimeter / 6) << "after a mouse pick";
-}
-
 // The window's touches to the style go over whatever style the application
 // has, also one it changes to later.
 TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyle) {
@@ -289,99 +90,14 @@ TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyle) {
   EXPECT_EQ(base(), first);
 }
 
-TEST_F(Form1Binding, TabVisitsTheControlsInLayoutOrder) {
-  hexCombo.setFocus();
-  for (QWidget* next : {static_cast<QWidget*>(&translationCombo), static_cast<QWidget*>(&translationText),
-                        static_cast<QWidget*>(&list)}) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
-  }
-}
-
-TEST_F(Form1Binding, EveryControlShowsTheKeyboardFocusOnItsFrame) {
-  QWidget* const controls[] = {&hexCombo, &translationCombo, &translationText, &list};
-  list.setFocus();
-  QTest::keyClick(&list, Qt::Key_Tab);
-  QImage focused[4], unfocused[4];
-  for (int i = 0; i < 4; ++i) {
-    ASSERT_EQ(QApplication::focusWidget(), controls[i]);
-    focused[i] = controls[i]->grab().toImage();
-    unfocused[(i + 3) % 4] = controls[(i + 3) % 4]->grab().toImage();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  for (int i = 0; i < 4; ++i) {
-    const int perimeter = 2 * (focused[i].width() + focused[i].height());
-    EXPECT_GE(FrameDifference(focused[i], unfocused[i]), perimeter / 2) << controls[i]->objectName().toStdString();
-  }
-}
-
-TEST_F(Form1Binding, ControlsSitWhereTheLayoutPutsThemAt96Dpi) {
-  ASSERT_EQ(window.logicalDpiX(), 96);
-  ASSERT_EQ(window.logicalDpiY(), 96);
-  EXPECT_EQ(window.size(), QSize(458, 172));
-  EXPECT_EQ(hexCombo.geometry(), QRect(0, 0, 457, 26));
-  EXPECT_EQ(translationCombo.geometry(), QRect(0, 26, 81, 26));
-  EXPECT_EQ(translationText.geometry(), QRect(80, 26, 377, 82));
-  EXPECT_EQ(list.geometry(), QRect(0, 56, 79, 52));
-}
-
-TEST_F(Form1Binding, ControlsHaveTheirFontsAndTooltips) {
-  const struct {
-    QWidget* control;
-    qreal points;
-    const char* tooltip;
-  } controls[] = {
-      {&hexCombo, 12, "Hex to ASM Command"},
-      {&translationCombo, 12, "ASM Command List"},
-      {&translationText, 12, "ASM Command Description"},
-      {&list, 9.75, "All existing values."},
-  };
-  for (const auto& c : controls) {
-    const std::string name = c.control->objectName().toStdString();
-    EXPECT_EQ(c.control->font().family(), "Courier New") << name;
-    EXPECT_EQ(c.control->font().pointSizeF(), c.points) << name;
-    EXPECT_EQ(c.control->font().weight(), QFont::Normal) << name;
-    EXPECT_FALSE(c.control->font().italic()) << name;
-    EXPECT_TRUE(QFontInfo(c.control->font()).fixedPitch()) << name << " shows " << QFontInfo(c.control->font()).family().toStdString();
-    EXPECT_EQ(c.control->toolTip(), c.tooltip) << name;
-    EXPECT_EQ(c.control->accessibleName(), c.tooltip) << name;
-  }
-  EXPECT_TRUE(window.testAttribute(Qt::WA_AlwaysShowToolTips));
-}
-
-TEST_F(Form1Binding, FrameIsAFixedDialogWithOnlyACloseBox) {
-  EXPECT_EQ(window.windowTitle(), "Hexling");
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
-  const Qt::WindowFlags flags = window.windowFlags();
-  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
-  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-
+// The desktop shows the PNG, the window the compiled-in XPM: one picture, of
+// 32 x 32 pixels in 256 colours at most.
+TEST_F(Form1Binding, TheWindowsIconIsTheInstalledPicture) {
   const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
   EXPECT_EQ(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
   EXPECT_LE(icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).colorCount(), 256);
-  // The desktop shows the PNG, the window the compiled-in XPM: one picture.
   const QImage installed(QStringLiteral(HEXLING_SOURCE_DIR "/refwindow/icons/hexling.png"));
   EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), installed.convertToFormat(QImage::Format_ARGB32));
-}
-
-TEST_F(Form1Binding, ControlsBehaveAsTheirKindSays) {
-  EXPECT_FALSE(hexCombo.isEditable());
-  EXPECT_FALSE(translationCombo.isEditable());
-  EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
-  EXPECT_EQ(translationText.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-  EXPECT_EQ(translationText.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(translationText.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_TRUE(translationText.tabChangesFocus());
-  EXPECT_FALSE(translationText.isReadOnly());
-}
-
-TEST_F(Form1Binding, TheLongestDescriptionIsFullyVisibleWrapped) {
-  QTest::keyClicks(&translationCombo, QStringLiteral("XBA"));
-  ASSERT_EQ(translationText.toPlainText(), "Exchange B and A Accumulators (ie- high 8bits swapped with low 8bits");
-  EXPECT_GE(translationText.document()->firstBlock().layout()->lineCount(), 2);
-  EXPECT_EQ(translationText.verticalScrollBar()->maximum(), 0) << "a line is hidden";
 }
 
 // Whether the band of `depth` device pixels along one side of `rect` shows a

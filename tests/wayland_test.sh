@@ -24,8 +24,8 @@ wait_for 20 test -S "$runtime/$WAYLAND_DISPLAY" || { echo "FAILED: weston did no
 # a headless compositor, with no keyboard and so no active window, cannot
 # give: shortcuts, and keys in the text box (its input method needs a seat).
 check "the window opens and picks run the whole chain, on Wayland" timeout 60 env HEXLING_TEST_PLATFORM=wayland \
-  "$bin/window_test" --gtest_brief=1 --gtest_filter='Form1Binding.IsLoaded*:Form1Binding.ArrowKey*:'\
-'Form1Binding.TypingTheFirst*:Form1Binding.DoubleClick*'
+  "$bin/window_test" --gtest_brief=1 --gtest_filter='Form1/Behaviour.Row/AnArrowKey*:*TypingA9*:*TypingAMnemonic*:'\
+'*DoubleClickOnACode*'
 
 "$bin/hexling" 2>"$runtime/hexling.err" &
 pid=$!

@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 #include "form1_layout.h"
@@ -63,9 +66,36 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<voi
 
 }  // namespace
 
-QtPickList::QtPickList(QComboBox& combo) : combo_(combo) {
+QtPickList::QtPickList(QComboBox& combo)
+    : combo_(combo), typeAhead_(std::chrono::milliseconds(QApplication::keyboardInputInterval())) {
   QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { Picked(); });
   OfferCopy(combo, *this, connections_);
+  combo.installEventFilter(this);
+  combo.view()->installEventFilter(this);
+}
+
+// Printable characters but the blank, which opens a closed list as it does
+// in every Qt list; keys with Ctrl or Alt are the window's or the desktop's.
+bool QtPickList::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  const QString text = key.text();
+  if (text.size() != 1 || text.front() <= u' ' || text.front() > u'~' ||
+      (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    return false;
+  }
+  QAbstractItemView& open = *combo_.view();
+  const bool isOpen = watched == &open;
+  const int current = isOpen ? open.currentIndex().row() : combo_.currentIndex();
+  const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+  const int index = typeAhead_.Typed(*this, current, text.front().toLatin1(), now);
+  if (index != current && isOpen) {
+    open.setCurrentIndex(open.model()->index(index, 0));
+  } else if (index != current) {
+    combo_.setCurrentIndex(index);
+    Picked();
+  }
+  return true;
 }
 
 void QtPickList::Append(std::string_view entry) { AppendAll({std::string(entry)}); }

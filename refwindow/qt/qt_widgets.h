@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+#include "type_ahead.h"
 #include "widgets.h"
 
 class QComboBox;
@@ -13,9 +14,12 @@ namespace hexling {
 
 // A non-editable QComboBox. Its `activated` signal is the user's pick: it
 // fires for every pick by mouse or keys, the shown entry included, and never
-// for changes made by the program, which SetText reports itself. The copy
-// keys and the Copy menu ask to copy, in the open list too.
-class QtPickList final : public PickList {
+// for changes made by the program, which SetText reports itself. Typing is
+// the window's own TypeAhead, closed (a pick) and open (the highlight moves),
+// with Qt's keyboard input interval: Qt 6.4's own search stays where it is
+// when one letter is typed again. The copy keys and the Copy menu ask to
+// copy, in the open list too.
+class QtPickList final : public PickList, private QObject {
  public:
   explicit QtPickList(QComboBox& combo);
 
@@ -32,7 +36,10 @@ class QtPickList final : public PickList {
   void SelectEntry(std::string_view text) override;
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   QComboBox& combo_;
+  TypeAhead typeAhead_;
   QObject connections_;  // what the widget's signals reach, gone with this object
 };
 

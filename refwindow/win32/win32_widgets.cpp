@@ -1,6 +1,6 @@
 #include "win32_widgets.h"
 
-#include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "win32_text.h"
@@ -24,16 +24,6 @@ std::string TextOf(HWND control, UINT lengthMessage, UINT textMessage, int index
 }
 
 int Int(LRESULT result) { return static_cast<int>(result); }
-
-char Uppercase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool BeginsWith(const std::string& entry, std::string_view prefix) {
-  if (entry.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (Uppercase(entry[i]) != prefix[i]) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -95,26 +85,13 @@ void Win32PickList::Notified(WORD code) {
   }
 }
 
-// As a list view or Qt's lists search: a new group, or one letter typed again,
-// searches from the entry after the selected one, round to the first; a group
-// that grows searches from the selected one.
+// CB_SETCURSEL notifies nothing: on the closed list, a pick is reported here.
 void Win32PickList::Typed(char character, DWORD time) {
-  if (time - lastTyped_ > 4 * GetDoubleClickTime()) typed_.clear();
-  lastTyped_ = time;
-  typed_ += Uppercase(character);
-  const bool oneLetterAgain = typed_.find_first_not_of(typed_.front()) == std::string::npos;
-  const std::string_view prefix = oneLetterAgain ? std::string_view(typed_).substr(0, 1) : typed_;
   const int current = CurrentIndex();
-  const int count = Count();
-  const int from = oneLetterAgain ? current + 1 : std::max(current, 0);
-  for (int step = 0; step < count; ++step) {
-    const int index = (from + step) % count;
-    if (!BeginsWith(EntryAt(index), prefix)) continue;
-    if (index == current) return;
-    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    if (!IsOpen()) Picked();  // CB_SETCURSEL notifies nothing
-    return;
-  }
+  const int index = typeAhead_.Typed(*this, current, character, std::chrono::milliseconds(time));
+  if (index == current) return;
+  SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (!IsOpen()) Picked();
 }
 
 LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -123,6 +100,11 @@ LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM
   if (message == WM_CHAR && wParam >= 0x20 && wParam < 0x7F) {
     Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
     return 0;
+  }
+  // Shift+F10 asks for the context menu, as DefWindowProc makes it do;
+  // Wine's drop-down list keeps every system key to itself.
+  if (message == WM_SYSKEYDOWN && wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+    return DefWindowProcW(combo, message, wParam, lParam);
   }
   return DefSubclassProc(combo, message, wParam, lParam);
 }

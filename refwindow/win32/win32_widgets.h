@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 
+#include "type_ahead.h"
 #include "widgets.h"
 #include "win32_subclass.h"
 
@@ -20,14 +22,14 @@ namespace hexling {
 // moved, as it does in an open list before a cancel, and CBN_CLOSEUP only that
 // the list closed: neither is a pick. Selections made by message send none.
 //
-// Typing is its own, the same under every Windows and Wine: characters typed
-// within four double-click times of each other are one group, and the first
-// entry that begins with the group, ignoring case, is selected; one letter
-// typed again moves on to the next entry with that letter. On the closed list
-// that is a pick; in the open one it moves the selection, as the arrow keys do.
+// Typing is the window's own TypeAhead, as Windows' own lists search (under
+// Wine they match the first letter only), with characters four double-click
+// times apart at most in one group. On the closed list that is a pick; in the
+// open one it moves the selection, as the arrow keys do.
 class Win32PickList final : public PickList {
  public:
-  explicit Win32PickList(HWND combo) : combo_(combo) {}
+  explicit Win32PickList(HWND combo)
+      : combo_(combo), typeAhead_(std::chrono::milliseconds(4 * GetDoubleClickTime())) {}
 
   void Append(std::string_view entry) override;
   void AppendAll(const std::vector<std::string>& entries) override;
@@ -57,8 +59,7 @@ class Win32PickList final : public PickList {
   HWND combo_;
   Subclass<Win32PickList> subclass_;
   std::optional<int> shownWhenOpened_;  // while the list is open
-  std::string typed_;                   // the group of characters typed so far, in uppercase
-  DWORD lastTyped_ = 0;
+  TypeAhead typeAhead_;
 };
 
 // A single-selection LISTBOX with LBS_NOTIFY; the window reports LBN_DBLCLK.

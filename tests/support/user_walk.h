@@ -34,14 +34,14 @@ class UserWalk {
         const int line = pick(window.hexCombo.entries.size());
         promise.hexLine = OpcodeTable[static_cast<std::size_t>(line)];
         promise.mnemonic = MnemonicOf(promise.hexLine);
-        promise.selected = KeptPosition(list.selected, promise.mnemonic);
+        promise.selected = AnyCode;
         window.hexCombo.UserPicks(line);
         break;
       }
       case 1: {  // the opcode line stays as it was
         const int entry = pick(window.translationCombo.entries.size());
         promise.mnemonic = window.translationCombo.entries[static_cast<std::size_t>(entry)];
-        promise.selected = KeptPosition(list.selected, promise.mnemonic);
+        promise.selected = AnyCode;
         window.translationCombo.UserPicks(entry);
         break;
       }

@@ -1,0 +1,228 @@
+// What the window does for a user, alike on every platform: each row is
+// what a user does and what the window must show after it, run against the
+// binding of this test program by its driver, on real controls.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "asm_command_table.h"
+#include "window_driver.h"
+
+namespace hexling::testing {
+namespace {
+
+struct Step {
+  enum Kind { Press, Type, Open, Pick, Click, DoubleClick, Menu } kind;
+  std::size_t control = NoControl;
+  std::string_view text = {};  // characters, an entry or a code
+  Key key = Key::Down;
+  MenuBy by = MenuBy::RightButton;
+};
+
+Step Press(std::size_t control, Key key) { return {Step::Press, control, {}, key}; }
+Step Type(std::size_t control, std::string_view characters) { return {Step::Type, control, characters}; }
+Step Open(std::size_t combo) { return {Step::Open, combo}; }
+Step Pick(std::size_t combo, std::string_view entry) { return {Step::Pick, combo, entry}; }
+Step Click(std::string_view code) { return {Step::Click, CodeList, code}; }
+Step DoubleClick(std::string_view code) { return {Step::DoubleClick, CodeList, code}; }
+Step Menu(std::size_t list, MenuBy by, std::string_view code = {}) { return {Step::Menu, list, code, Key::Down, by}; }
+
+// What the window shows after the steps. The description and the codes are
+// the mnemonic's; the other lists are closed.
+struct Shows {
+  std::string_view line, mnemonic, selected;
+  std::string_view description = {};  // where it is not the mnemonic's: a note was typed
+  std::string_view copied = {};       // where something was copied
+  std::size_t focus = NoControl;      // where the keyboard must be, and show it
+  std::size_t open = NoControl;       // a list left open,
+  std::string_view highlighted = {};  // and its highlighted entry
+  bool wholeDescription = false;      // every line of the description in view
+};
+
+struct Row {
+  const char* name;
+  std::vector<Step> steps;
+  Shows shows;
+  const char* notOn = "";  // a binding that cannot show it,
+  const char* why = "";    // and why
+};
+
+constexpr std::string_view Line00 = "00  BRK  Stack/Interrupt";
+constexpr std::string_view NothingCopied = "what the clipboard held";
+
+// clang-format off
+const Row Rows[] = {
+    {"AtStartItShowsLine00AndBreakWithTheKeyboardInTheOpcodeList", {}, {Line00, "BRK", "00", {}, {}, HexCombo}},
+    {"AnArrowKeyOnTheClosedOpcodeListPicksTheNextLine", {Press(HexCombo, Key::Down)},
+     {"01  ORA  DP Indexed Indirect,X", "ORA", "01"}},
+    {"AClickInTheOpenOpcodeListPicksItsLine", {Pick(HexCombo, "B9  LDA  Absolute Indexed,Y")},
+     {"B9  LDA  Absolute Indexed,Y", "LDA", "A1", {}, {}, HexCombo}},
+    {"TypingA9InTheOpcodeListPicksLineA9", {Type(HexCombo, "A9")}, {"A9  LDA  Immediate", "LDA", "A1"}},
+    {"TypingAMnemonicPicksItAndLeavesTheOpcodeLine", {Type(MnemonicCombo, "XCE")}, {Line00, "XCE", "FB"}},
+    {"TheSameLetterAgainMovesOnToTheNextEntryWithIt", {Type(MnemonicCombo, "BB")}, {Line00, "BVC", "50"}},
+    {"AClickInTheOpenMnemonicListLeavesTheOpcodeLine", {Pick(MnemonicCombo, "STZ")},
+     {Line00, "STZ", "64", {}, {}, MnemonicCombo}},
+    {"PickingTheShownMnemonicAgainShowsItsDescriptionAgain",
+     {Press(Description, Key::End), Type(Description, "x"), Pick(MnemonicCombo, "BRK")}, {Line00, "BRK", "00"}},
+    {"TypingInAnOpenListMovesItsHighlightAndPicksNothing", {Open(HexCombo), Type(HexCombo, "F0")},
+     {Line00, "BRK", "00", {}, {}, NoControl, HexCombo, "F0  BEQ  Program Counter Relative"}},
+    {"ReturnInAnOpenListPicksTheHighlightedEntry",
+     {Open(HexCombo), Type(HexCombo, "F0"), Press(HexCombo, Key::Return)},
+     {"F0  BEQ  Program Counter Relative", "BEQ", "F0"}},
+    {"EscapeInAnOpenListClosesItAndPicksNothing",
+     {Open(MnemonicCombo), Press(MnemonicCombo, Key::Down), Press(MnemonicCombo, Key::Down),
+      Press(MnemonicCombo, Key::Escape)},
+     {Line00, "BRK", "00"}},
+    {"EscapeInAnyControlClosesNothingAndKeepsANote",
+     {Type(MnemonicCombo, "LDA"), Press(Description, Key::End), Type(Description, " note"),
+      Press(HexCombo, Key::Escape), Press(MnemonicCombo, Key::Escape), Press(Description, Key::Escape),
+      Press(CodeList, Key::Escape)},
+     {Line00, "LDA", "A1", "Load to Accumulator note"}},
+    {"ASingleClickOnACodeOnlySelectsIt", {Type(MnemonicCombo, "LDA"), Click("A5")}, {Line00, "LDA", "A5"}},
+    {"ADoubleClickOnACodePicksItsLineAndKeepsTheCodeSelected", {Type(MnemonicCombo, "LDA"), DoubleClick("B9")},
+     {"B9  LDA  Absolute Indexed,Y", "LDA", "B9"}},
+    {"ReturnOnACodeJumpsAsADoubleClickDoes",
+     {Type(MnemonicCombo, "SBC"), Click("F1"), Press(CodeList, Key::Return)},
+     {"F1  SBC  DP Indirect Indexed,Y", "SBC", "F1"}},
+    {"KeypadEnterOnACodeJumpsToo", {Type(MnemonicCombo, "LDA"), Click("A5"), Press(CodeList, Key::KeypadEnter)},
+     {"A5  LDA  Direct Page", "LDA", "A5"}},
+    {"TabGoesFromTheOpcodeListToTheMnemonicList", {Press(HexCombo, Key::Tab)}, {Line00, "BRK", "00", {}, {}, MnemonicCombo}},
+    {"TabGoesFromTheMnemonicListToTheDescription", {Press(MnemonicCombo, Key::Tab)},
+     {Line00, "BRK", "00", {}, {}, Description}},
+    {"TabLeavesTheDescriptionForTheCodesAndTypesNothing", {Press(Description, Key::Tab)},
+     {Line00, "BRK", "00", {}, {}, CodeList}},
+    {"TabGoesFromTheCodesRoundToTheOpcodeList", {Press(CodeList, Key::Tab)}, {Line00, "BRK", "00", {}, {}, HexCombo}},
+    {"ShiftTabGoesBackFromTheOpcodeListToTheCodes", {Press(HexCombo, Key::ShiftTab)},
+     {Line00, "BRK", "00", {}, {}, CodeList}},
+    {"TheLongestDescriptionShowsWholeOnSeveralLines", {Type(MnemonicCombo, "XBA")},
+     {Line00, "XBA", "EB", {}, {}, NoControl, NoControl, {}, true}},
+    {"CtrlCInTheOpcodeListCopiesItsLine", {Type(HexCombo, "A9"), Press(HexCombo, Key::CtrlC)},
+     {"A9  LDA  Immediate", "LDA", "A1", {}, "A9  LDA  Immediate"}},
+    {"CtrlInsertInTheMnemonicListCopiesTheMnemonic", {Type(HexCombo, "A9"), Press(MnemonicCombo, Key::CtrlInsert)},
+     {"A9  LDA  Immediate", "LDA", "A1", {}, "LDA"}},
+    {"CtrlCInTheCodeListCopiesTheSelectedCode", {Type(HexCombo, "A9"), Press(CodeList, Key::CtrlC)},
+     {"A9  LDA  Immediate", "LDA", "A1", {}, "A1"}},
+    {"CopyInAnOpenListTakesItsHighlightedEntry",
+     {Open(HexCombo), Press(HexCombo, Key::Down), Press(HexCombo, Key::CtrlC)},
+     {Line00, "BRK", "00", {}, "01  ORA  DP Indexed Indirect,X", NoControl, HexCombo, "01  ORA  DP Indexed Indirect,X"}},
+    {"TheDescriptionCopiesItsOwnSelection", {Press(Description, Key::CtrlA), Press(Description, Key::CtrlC)},
+     {Line00, "BRK", "00", {}, "Break"}},
+    {"TheRightButtonOnACodeSelectsItAndItsMenuCopiesIt",
+     {Type(MnemonicCombo, "LDA"), Menu(CodeList, MenuBy::RightButton, "A5")}, {Line00, "LDA", "A5", {}, "A5"}},
+    {"TheRightButtonOnTheMnemonicListOpensItsCopyMenu", {Menu(MnemonicCombo, MenuBy::RightButton)},
+     {Line00, "BRK", "00", {}, "BRK"}},
+    {"ShiftF10OpensTheCopyMenuOfTheOpcodeList", {Menu(HexCombo, MenuBy::ShiftF10)}, {Line00, "BRK", "00", {}, Line00}},
+    {"TheMenuKeyOpensTheCopyMenuOfTheCodeList", {Menu(CodeList, MenuBy::MenuKey)}, {Line00, "BRK", "00", {}, "00"}},
+};
+// clang-format on
+
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
+class Behaviour : public ::testing::TestWithParam<Row> {};
+
+std::string Joined(const std::vector<std::string>& codes) {
+  std::string joined;
+  for (const std::string& code : codes) joined += (joined.empty() ? "" : " ") + code;
+  return joined;
+}
+
+void Perform(WindowDriver& window, const Step& step) {
+  switch (step.kind) {
+    case Step::Press:
+      return window.Press(step.control, step.key);
+    case Step::Type:
+      return window.Type(step.control, step.text);
+    case Step::Open:
+      return window.OpenList(step.control);
+    case Step::Pick:
+      return window.ClickEntry(step.control, step.text);
+    case Step::Click:
+    case Step::DoubleClick:
+      return window.ClickCode(step.text, step.kind == Step::Click ? 1 : 2);
+    case Step::Menu:
+      EXPECT_EQ(window.CopyByMenu(step.control, step.by, step.text), std::vector<std::string>{"Copy"});
+      return;
+  }
+}
+
+TEST_P(Behaviour, Row) {
+  const Row& row = GetParam();
+  const auto window = NewWindowDriver();
+  window->SetClipboard(NothingCopied);
+  const std::string before = window->Clipboard();  // empty where there is no clipboard (Wayland with no seat)
+  for (const Step& step : row.steps) Perform(*window, step);
+
+  const Shows& shows = row.shows;
+  std::string codes;
+  const std::string description = DescribeAsmCommand(std::string(shows.mnemonic), codes);
+  EXPECT_TRUE(window->IsShown());
+  // An open list's field shows its highlighted entry on Windows, its pick in
+  // Qt: what was picked shows in the other controls.
+  for (const auto& [combo, shown] : {std::pair{HexCombo, shows.line}, std::pair{MnemonicCombo, shows.mnemonic}}) {
+    if (combo != shows.open) {
+      EXPECT_EQ(window->Text(combo), shown);
+    }
+  }
+  EXPECT_EQ(window->Text(Description), shows.description.empty() ? description : shows.description);
+  EXPECT_EQ(Joined(window->Codes()), codes);
+  EXPECT_EQ(window->SelectedCode(), shows.selected);
+  EXPECT_EQ(window->Clipboard(), shows.copied.empty() ? before : shows.copied);
+  for (const std::size_t combo : {HexCombo, MnemonicCombo}) {
+    EXPECT_EQ(window->Highlighted(combo), combo == shows.open ? shows.highlighted : "") << "the open list";
+  }
+  if (shows.focus != NoControl) {
+    EXPECT_EQ(window->Focus(), shows.focus) << "the keyboard";
+    EXPECT_TRUE(window->ShowsFocus(shows.focus)) << "the keyboard does not show";
+  }
+  if (shows.wholeDescription) {
+    EXPECT_TRUE(window->ShowsWholeDescription());
+  }
+}
+
+std::vector<Row> RowsOfThisBinding() {
+  std::vector<Row> rows;
+  for (const Row& row : Rows) {
+    if (std::string_view(row.notOn) != BindingName) rows.push_back(row);
+  }
+  return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Behaviour, ::testing::ValuesIn(RowsOfThisBinding()),
+                         [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
+
+// Each control where the layout puts it, with its tooltip and a fixed-pitch
+// font of the layout's size, at 96 DPI.
+struct ControlRow {
+  std::size_t control;
+  PixelRect place;
+  int fontPixels;
+};
+
+void PrintTo(const ControlRow& row, std::ostream* out) { *out << Form1Layout.controls[row.control].name; }
+
+class EachControl : public ::testing::TestWithParam<ControlRow> {};
+
+TEST_P(EachControl, SitsInPlaceWithItsTooltipAndFont) {
+  const ControlRow& row = GetParam();
+  const auto window = NewWindowDriver();
+  EXPECT_EQ(window->Place(row.control), row.place);
+  EXPECT_EQ(window->Tooltip(row.control), Form1Layout.controls[row.control].tooltip);
+  EXPECT_EQ(window->FontPixels(row.control), row.fontPixels);
+  EXPECT_TRUE(window->FontIsFixedPitch(row.control)) << "i and W differ in width";
+  EXPECT_TRUE(window->FontIsRegular(row.control));
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, EachControl,
+                         ::testing::Values(ControlRow{HexCombo, {0, 0, 457, 26}, 16},
+                                           ControlRow{MnemonicCombo, {0, 26, 81, 26}, 16},
+                                           ControlRow{Description, {80, 26, 377, 82}, 16},
+                                           ControlRow{CodeList, {0, 56, 79, 52}, 13}),
+                         [](const ::testing::TestParamInfo<ControlRow>& row) {
+                           return std::string(Form1Layout.controls[row.param.control].name);
+                         });
+
+}  // namespace
+}  // namespace hexling::testing

@@ -1,0 +1,77 @@
+// What a user does to the window on screen and what they see there, in
+// terms that fit every binding. Each binding's tests implement it over real
+// controls, acting by real input (its toolkit's test events, or the messages
+// that input delivers) and reading the window back; the behaviour table runs
+// against it.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form1_layout.h"
+
+namespace hexling::testing {
+
+// The controls by their place in Form1Layout.controls, which is focus order.
+inline constexpr std::size_t HexCombo = ControlIndex("HexCombo1");
+inline constexpr std::size_t MnemonicCombo = ControlIndex("TranslationCombo1");
+inline constexpr std::size_t Description = ControlIndex("TranslationText1");
+inline constexpr std::size_t CodeList = ControlIndex("AllHexValuesList1");
+inline constexpr std::size_t NoControl = Form1Layout.controls.size();
+
+enum class Key { Down, Return, KeypadEnter, Escape, Tab, ShiftTab, End, CtrlA, CtrlC, CtrlInsert };
+
+// How a list's Copy menu is opened.
+enum class MenuBy { RightButton, ShiftF10, MenuKey };
+
+struct PixelRect {
+  int left, top, width, height;
+  bool operator==(const PixelRect&) const = default;
+};
+
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+
+  // Acting. The keyboard goes to `control` first, as a click or Tab would
+  // give it; in an open list, keys and characters go to the list.
+  virtual void Press(std::size_t control, Key key) = 0;
+  virtual void Type(std::size_t control, std::string_view characters) = 0;  // keys a keyboard gives, one by one
+  virtual void OpenList(std::size_t combo) = 0;                              // with Alt+Down
+  virtual void ClickEntry(std::size_t combo, std::string_view entry) = 0;   // opens the list, clicks the entry
+  virtual void ClickCode(std::string_view code, int clicks) = 0;            // 1, or 2 for a double-click
+  // Opens the list's Copy menu (by the right button on `code` in the code
+  // list, on the field otherwise) and chooses its one entry; returns the
+  // entries it offered, without access keys or shortcuts.
+  virtual std::vector<std::string> CopyByMenu(std::size_t list, MenuBy by, std::string_view code) = 0;
+
+  // What the window shows.
+  virtual bool IsShown() = 0;
+  virtual std::string Text(std::size_t control) = 0;  // a drop-down list's shown entry, the description's text
+  virtual std::vector<std::string> Codes() = 0;
+  virtual std::string SelectedCode() = 0;                   // empty with none
+  virtual std::string Highlighted(std::size_t combo) = 0;  // in its open list; empty while closed
+  virtual std::size_t Focus() = 0;                          // NoControl when none has the keyboard
+  virtual bool ShowsFocus(std::size_t control) = 0;         // the control with the keyboard says so on screen
+  virtual std::string Clipboard() = 0;
+  virtual void SetClipboard(std::string_view text) = 0;
+
+  // What each control is, as shown at 96 DPI.
+  virtual PixelRect Place(std::size_t control) = 0;  // in the client area
+  virtual std::string Tooltip(std::size_t control) = 0;
+  virtual int FontPixels(std::size_t control) = 0;  // the em height
+  virtual bool FontIsFixedPitch(std::size_t control) = 0;
+  virtual bool FontIsRegular(std::size_t control) = 0;  // weight 400, not italic
+  virtual bool ShowsWholeDescription() = 0;  // every line of it, on more than one line
+};
+
+// The window of the binding under test, loaded and on screen, at 96 DPI.
+std::unique_ptr<WindowDriver> NewWindowDriver();
+
+// The binding's name in test names ("Qt", "Win32"), for a row it cannot show.
+extern const char* const BindingName;
+
+}  // namespace hexling::testing
