@@ -9,7 +9,7 @@
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
                        qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev libfontconfig-dev fonts-liberation
-TEST_PACKAGES       := xvfb openbox metacity weston xdotool x11-utils x11-xserver-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream appstream-compose \
+TEST_PACKAGES       := xvfb openbox metacity mutter kwin-x11 xfwm4 dbus-daemon weston xdotool x11-utils x11-xserver-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream appstream-compose \
                        imagemagick lintian wine64 fonts-wine python3 unzip openssl osslsigncode
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 # Signing the Windows program needs osslsigncode only where a certificate is given.

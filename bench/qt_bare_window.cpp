@@ -6,8 +6,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QWidget window(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+  QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                              Qt::WindowStaysOnTopHint);
   window.setWindowTitle(QStringLiteral("Bare"));
   window.setFixedSize(458, 172);
   QLabel label(QStringLiteral("Hexling"), &window);

@@ -3,7 +3,8 @@
 # start_desktop, and stop_desktop when done (from an EXIT trap, so that it
 # also runs when a check fails). Only the processes started here are ended.
 #   start_desktop           openbox, which ignores the Motif hints' buttons
-#   start_desktop metacity  metacity, which honours them
+#   start_desktop MANAGER   metacity, mutter (GNOME's), kwin_x11 (KDE's) or
+#                           xfwm4 (Xfce's), the first two with a session bus
 #   start_desktop --bare    no window manager
 
 desktop_pids=()
@@ -39,10 +40,19 @@ start_desktop() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$desktop_dir}
   local manager=${1:-openbox}
+  if [[ $manager == mutter || $manager == kwin_x11 ]]; then  # each asks the session bus for its name
+    dbus-daemon --session --nofork --address="unix:path=$desktop_dir/bus" >/dev/null 2>&1 &
+    desktop_pids+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$desktop_dir/bus"
+    wait_for 10 test -S "$desktop_dir/bus" || { echo "the session bus did not start" >&2; return 1; }
+  fi
   case $manager in
     --bare) return 0 ;;
     openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
     metacity) metacity --replace --sm-disable >/dev/null 2>&1 & ;;
+    mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & ;;
+    kwin_x11) QT_QPA_PLATFORM=xcb kwin_x11 --replace >/dev/null 2>&1 & ;;
+    xfwm4) xfwm4 --replace --compositor=off --sm-client-disable >/dev/null 2>&1 & ;;
     *) echo "no such window manager here: $manager" >&2; return 1 ;;
   esac
   desktop_pids+=($!)

@@ -15,23 +15,30 @@ done
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 
-says_why() {  # what the line must say, then the command
-  local expected=$1 output status
+says_why() {  # what the lines must say, one argument a line, then -- and the command
+  local expected=() output status line=0
+  while [[ $1 != -- ]]; do expected+=("$1"); shift; done
   shift
   output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$@" 2>&1)
   status=$?
   echo "  status $status: $output"
-  [[ $status -eq 1 && $(wc -l <<<"$output") -eq 1 && $output == *"$expected"* ]]
+  [[ $status -eq 1 && $(wc -l <<<"$output") -eq ${#expected[@]} ]] || return 1
+  while IFS= read -r said; do
+    [[ $said == *"${expected[line]}"* ]] || return 1
+    line=$((line + 1))
+  done <<<"$output"
 }
 
-check "no display at all" says_why "neither DISPLAY nor WAYLAND_DISPLAY is set" "$hexling"
-check "DISPLAY that nobody serves" says_why "no X server answers at display :$free (from DISPLAY)" \
+check "no display at all" says_why "neither DISPLAY nor WAYLAND_DISPLAY is set" -- "$hexling"
+check "DISPLAY that nobody serves" says_why "no X server answers at display :$free (from DISPLAY)" -- \
   DISPLAY=:$free "$hexling"
-check "DISPLAY that is no display name" says_why 'DISPLAY "nonsense" names no X display' DISPLAY=nonsense "$hexling"
-check "-display that nobody serves" says_why "no X server answers at display :$free (from -display)" \
+check "DISPLAY that is no display name" says_why 'DISPLAY "nonsense" names no X display' -- DISPLAY=nonsense "$hexling"
+check "-display that nobody serves" says_why "no X server answers at display :$free (from -display)" -- \
   "$hexling" -display :$free
-check "WAYLAND_DISPLAY without XDG_RUNTIME_DIR" says_why 'WAYLAND_DISPLAY is "nope", but XDG_RUNTIME_DIR' \
+check "WAYLAND_DISPLAY without XDG_RUNTIME_DIR" says_why 'WAYLAND_DISPLAY is "nope", but XDG_RUNTIME_DIR' -- \
   WAYLAND_DISPLAY=nope "$hexling"
-check "WAYLAND_DISPLAY where no compositor listens" says_why "WAYLAND_DISPLAY \"nope\", that is $runtime/nope" \
+check "WAYLAND_DISPLAY where no compositor listens" says_why "WAYLAND_DISPLAY \"nope\", that is $runtime/nope" -- \
   WAYLAND_DISPLAY=nope XDG_RUNTIME_DIR="$runtime" "$hexling"
+check "both, and neither answers: both said" says_why "no X server answers at display :$free (from DISPLAY)" \
+  "WAYLAND_DISPLAY \"nope\", that is $runtime/nope" -- DISPLAY=:$free WAYLAND_DISPLAY=nope XDG_RUNTIME_DIR="$runtime" "$hexling"
 finish_checks

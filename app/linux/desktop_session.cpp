@@ -140,9 +140,11 @@ bool PrepareDesktopSession(int argc, char* argv[], bool (*hasWaylandPlugin)()) {
       SayX11Away(x11, x11Error);
       return false;
     case DesktopPlatform::WaylandAway:
+      if (hasX11) SayX11Away(x11, x11Error);  // both were named, and neither can be had
       SayWaylandAway();
       return false;
     case DesktopPlatform::WaylandMissing:
+      if (hasX11) SayX11Away(x11, x11Error);
       std::fprintf(stderr, "hexling: this Wayland session needs Qt's Wayland plugin: install the qt6-wayland package\n");
       return false;
     case DesktopPlatform::None:

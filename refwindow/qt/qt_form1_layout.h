@@ -12,10 +12,14 @@
 
 namespace hexling {
 
-// A dialog frame with a caption and a close box, and neither a minimise nor a
-// maximise button. On a plain QWidget: a QDialog would close on Escape.
-inline constexpr Qt::WindowFlags Form1FrameFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// A frame with a caption and a close box, and neither a minimise nor a
+// maximise button. On a plain QWidget: a QDialog would close on Escape. A
+// window of its own, not of Qt's dialog type: Qt makes a dialog transient
+// for a window of its own that is never mapped, and GNOME's window manager
+// then shows a dialog in the taskbar whatever the window asks, having no
+// real parent for it.
+inline constexpr Qt::WindowFlags Form1FrameFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // Names the window and gives it its title, icon and one size, at its logical DPI.
 void SetUpForm1Frame(QWidget& window);

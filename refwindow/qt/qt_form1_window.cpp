@@ -75,6 +75,14 @@ void QtForm1Window::changeEvent(QEvent* event) {
   }
 }
 
+void QtForm1Window::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A window off the taskbar is none that openbox gives the keyboard to when
+  // it maps it: the program asks for it, as a newly started one may. Qt asks
+  // once the window is mapped.
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) activateWindow();
+}
+
 void QtForm1Window::MakeTopmost() { setWindowFlag(Qt::WindowStaysOnTopHint); }
 
 // Also the X selection, where there is one, which a middle click pastes.

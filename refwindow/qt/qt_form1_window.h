@@ -24,6 +24,7 @@ class QtForm1Window final : public QWidget, private WindowFrame {
  protected:
   bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void MakeTopmost() override;
