@@ -44,14 +44,20 @@ BENCH_REPETITIONS ?= 9
 BENCH_SECONDS     ?= 0.5
 bench: build
 	@. scripts/bench-goals.sh && echo "on $$(machine)"
+	@echo "(Debian's Google Benchmark is built without NDEBUG: its warning that the library was built as DEBUG is about it, not about Hexling, built optimised)"
 	$(BUILD_DIR)/bin/hexling_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_min_time=$(BENCH_SECONDS) \
 	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
 
-# STARTUP_RUNS interleaved runs of each program.
-STARTUP_RUNS ?= 31
+# STARTUP_RUNS interleaved runs of each program. STARTUP_FONTS: installed
+# (every font installed), few (only those the window and the toolkit use), or
+# desktop (installs the Noto families a GNOME or KDE desktop brings, then as
+# installed).
+STARTUP_RUNS  ?= 31
+STARTUP_FONTS ?= installed
+DESKTOP_FONTS := fonts-noto-core fonts-noto-extra fonts-noto-ui-core fonts-noto-ui-extra
 bench-startup: build windows
-	@scripts/ensure-packages.sh $(TEST_PACKAGES)
-	scripts/bench-startup.sh $(BUILD_DIR)/bin $(STARTUP_RUNS)
+	@scripts/ensure-packages.sh $(TEST_PACKAGES) $(if $(filter desktop,$(STARTUP_FONTS)),$(DESKTOP_FONTS))
+	STARTUP_FONTS=$(STARTUP_FONTS) scripts/bench-startup.sh $(BUILD_DIR)/bin $(STARTUP_RUNS)
 	scripts/wine-desktop.sh --bare $(WINDOWS_DIR)/wine-prefix scripts/bench-startup-wine.sh $(BUILD_DIR)/bin $(WINDOWS_DIR)/bin $(STARTUP_RUNS)
 
 # MEMCHECK_TESTS, a GoogleTest filter, runs only those of the binding's tests.

@@ -143,12 +143,15 @@ int main(int argc, char* argv[]) {
   std::vector<std::vector<double>> times(programs.size());
   std::vector<std::vector<long>> peaks(programs.size());
   for (const std::string& program : programs) Measure(connection, launcher, program);  // warms the file cache
+  // How far it has come, on standard error: a run under Wine takes seconds.
+  std::fprintf(stderr, "startup_timer: %d runs of %zu programs\n", runs, programs.size());
   for (int run = 0; run < runs; ++run) {
     for (std::size_t which = 0; which < programs.size(); ++which) {
       const Run result = Measure(connection, launcher, programs[which]);
       times[which].push_back(result.milliseconds);
       peaks[which].push_back(result.peakKilobytes);
     }
+    if ((run + 1) % 10 == 0 || run + 1 == runs) std::fprintf(stderr, "startup_timer: %d of %d runs done\n", run + 1, runs);
   }
   xcb_disconnect(connection);
 

@@ -4,6 +4,8 @@
 # mapped on the root, where the timer sees it): a program of the same four
 # controls, empty, which is what any program with them pays, and a bare Qt
 # window; and whether the goals are met.
+# With STARTUP_FONTS=few, fontconfig sees only the fonts the window and the
+# toolkit use (Liberation and DejaVu); otherwise every installed font.
 #   bench-startup.sh BIN_DIR [RUNS]
 set -euo pipefail
 here=$(dirname "$0")
@@ -13,7 +15,21 @@ bin=$1 runs=${2:-21}
 
 trap stop_desktop EXIT
 start_desktop --bare
-echo "on $(machine), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null)"
+if [[ ${STARTUP_FONTS:-installed} == few ]]; then
+  cat >"$desktop_dir/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/liberation</dir>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>$desktop_dir/font-cache</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+EOF
+  export FONTCONFIG_FILE=$desktop_dir/fonts.conf
+  fc-cache >/dev/null 2>&1 || true
+fi
+echo "on $(machine), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null), with $(fc-list | wc -l) fonts (${STARTUP_FONTS:-installed})"
 report=$("$bin/startup_timer" "$runs" "$bin/hexling" "$bin/hexling_same_controls_window" "$bin/hexling_bare_window")
 echo "$report"
 read -r startup memory < <(startup_ratios hexling_same_controls_window <<<"$report")

@@ -11,16 +11,14 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   exit 0
 fi
 
-# One at a time: under make -j, two targets may ask at once, and apt takes
-# one installation at a time.
-exec 9>"${TMPDIR:-/tmp}/hexling-ensure-packages.lock"
-flock 9
-
-missing=()
-for package in "$@"; do
-  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-  [[ $status == installed ]] || missing+=("$package")
-done
+missing_of() {  # the named packages that are not installed
+  local package status
+  for package in "$@"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ $status == installed ]] || echo "$package"
+  done
+}
+mapfile -t missing < <(missing_of "$@")
 ((${#missing[@]} > 0)) || exit 0
 
 if [[ $(id -u) -ne 0 ]]; then
@@ -28,6 +26,16 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "  sudo apt-get install ${missing[*]}" >&2
   exit 1
 fi
-echo "Installing the missing Debian packages: ${missing[*]}"
-apt-get update
-DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+
+# One at a time: under make -j, two targets may ask at once. The lock is this
+# script itself, a file no other user can have made beforehand.
+exec 9<"${BASH_SOURCE[0]}"
+flock 9
+mapfile -t missing < <(missing_of "${missing[@]}")  # what another one installed meanwhile
+((${#missing[@]} > 0)) || exit 0
+
+# On a freshly booted machine, unattended upgrades hold apt's lock for
+# minutes: apt waits for it, up to ten minutes, and says so while it waits.
+echo "Installing the missing Debian packages: ${missing[*]} (waiting for apt's lock while another program holds it)"
+apt-get -o DPkg::Lock::Timeout=600 update
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y "${missing[@]}"

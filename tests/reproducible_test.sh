@@ -24,7 +24,7 @@ build() {  # into $1: clone, build, package, and the checksums of what a user ge
     done
     (cd build && cpack >/dev/null) && (cd build-windows && cpack >/dev/null) || exit 1
     dpkg-deb -x build/hexling_*_amd64.deb unpacked && unzip -q -d unzipped build-windows/hexling-*-win64.zip || exit 1
-    sha256sum build/hexling_*_amd64.deb unpacked/usr/bin/hexling build-windows/hexling-*-win64.zip unzipped/hexling.exe
+    sha256sum build/hexling_*_amd64.deb unpacked/usr/bin/hexling build-windows/hexling-*-win64.zip unzipped/hexling-*/hexling.exe
   ) >"$clone.sums" 2>"$clone.log" || { cat "$clone.log"; return 1; }
 }
 

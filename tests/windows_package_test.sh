@@ -23,7 +23,9 @@ package() {  # into $work/$1, with the environment given after it
 windows_line_ends() { [[ $(grep -c $'\r$' "$1") -eq $(wc -l <"$1") && $(wc -l <"$1") -gt 10 ]]; }
 
 package unsigned
-files=$work/unsigned/files
+folder=$(ls "$work/unsigned/files")
+files=$work/unsigned/files/$folder
+check "it unpacks into a folder of its own, hexling-<version> (is $folder)" bash -c '[[ $0 =~ ^hexling-[0-9]+\.[0-9]+\.[0-9]+$ ]]' "$folder"
 check "it says the program is unsigned" grep -q "hexling.exe is not signed" "$work/unsigned/cpack.log"
 check "it holds hexling.exe, README.txt and LICENSE.txt: $(ls "$files" | tr '\n' ' ')" \
   test "$(ls "$files" | tr '\n' ' ')" = "LICENSE.txt README.txt hexling.exe "
@@ -41,5 +43,5 @@ package signed HEXLING_SIGNING_CERT="$work/cert.pem" HEXLING_SIGNING_KEY="$work/
 check "unsigned, hexling.exe carries no signature" \
   bash -c '! osslsigncode verify -CAfile "$0" -in "$1" >/dev/null 2>&1' "$work/cert.pem" "$files/hexling.exe"
 check "signed, its SHA-256 Authenticode signature verifies against the certificate" \
-  osslsigncode verify -CAfile "$work/cert.pem" -in "$work/signed/files/hexling.exe"
+  osslsigncode verify -CAfile "$work/cert.pem" -in "$work/signed/files/$folder/hexling.exe"
 finish_checks

@@ -2,7 +2,7 @@
 # hexling.exe with Authenticode (SHA-256) where HEXLING_SIGNING_CERT and
 # HEXLING_SIGNING_KEY name a code-signing certificate and its key (PEM or
 # DER), with Debian's osslsigncode; otherwise says that it is unsigned.
-set(program ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/hexling.exe)
+set(program ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/${CPACK_HEXLING_WINDOWS_FOLDER}/hexling.exe)
 if(NOT DEFINED ENV{HEXLING_SIGNING_CERT} OR NOT DEFINED ENV{HEXLING_SIGNING_KEY})
   message(STATUS "hexling.exe is not signed: HEXLING_SIGNING_CERT and HEXLING_SIGNING_KEY name no certificate and key")
   return()
