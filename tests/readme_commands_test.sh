@@ -53,6 +53,7 @@ case $command in
     check "it installs the program, stripped" grep -q 'stripped' <(file -L "$work/root/usr/local/bin/hexling")
     check "and its manual page" test -f "$work/root/usr/local/share/man/man1/hexling.1.gz"
     check "which man reads" bash -c 'man -l "$0" >/dev/null' "$work/root/usr/local/share/man/man1/hexling.1.gz"
+    check "as it reads the one in the sources" bash -c 'man -l "$0" >/dev/null' "$source_dir/app/linux/hexling.1"
     ;;
   package)
     check "make package runs" make_ package

@@ -44,4 +44,6 @@ check "unsigned, hexling.exe carries no signature" \
   bash -c '! osslsigncode verify -CAfile "$0" -in "$1" >/dev/null 2>&1' "$work/cert.pem" "$files/hexling.exe"
 check "signed, its SHA-256 Authenticode signature verifies against the certificate" \
   osslsigncode verify -CAfile "$work/cert.pem" -in "$work/signed/files/$folder/hexling.exe"
+osslsigncode remove-signature -in "$work/signed/files/$folder/hexling.exe" -out "$work/removed.exe" >/dev/null
+check "and without it, the signed hexling.exe is the unsigned one, byte for byte" cmp "$work/removed.exe" "$files/hexling.exe"
 finish_checks

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Every `make` command that the README, docs/ and the contributors' guide
+# give has a ReadmeCommand test of its own, which runs it as a user does.
+#   docs_commands_test.sh SOURCE_DIR
+set -uo pipefail
+source "$(dirname "$0")/checks.sh"
+cd "$1" || exit 1
+given=$(grep -h -o -E '`make [a-z-]+' README.md CONTRIBUTING.md docs/*.md | sed 's/`make //' | sort -u)
+tested=$(sed -n '/^set(readme_commands/,/)/p' tests/CMakeLists.txt | awk '{print $1}' | grep -v -E '^set\(' | sort -u)
+for command in $given; do
+  [[ $command == test ]] && continue  # what runs them all
+  check "make $command has its test" grep -q -x -- "$command" <<<"$tested"
+done
+finish_checks
