@@ -54,20 +54,6 @@ TEST(Form1Created, OffersTheNinetyMnemonicsInOrderAndNothingElseYet) {
   EXPECT_FALSE(window.frame.topmost);
 }
 
-TEST_F(Form1Model, StartUpShowsLine00AndBreak) {
-  EXPECT_TRUE(window.frame.topmost);
-  ASSERT_EQ(window.hexCombo.entries.size(), 256u);
-  EXPECT_EQ(window.hexCombo.entries[0x0A], "0A  ASL  Accumulator");
-  EXPECT_EQ(window.hexCombo.entries[0x42], "42  WDM");
-  EXPECT_EQ(window.hexCombo.entries[0xFF], "FF  SBC  Absolute Long Indexed,X");
-  EXPECT_EQ(window.hexCombo.selected, 0);
-  EXPECT_EQ(window.translationCombo.Text(), "BRK");
-  EXPECT_EQ(window.translationText.text, "Break");
-  EXPECT_EQ(items, Items{"00"});
-  EXPECT_EQ(window.allHexValuesList.selected, 0);
-  EXPECT_EQ(window.form.AllHexValues, "00 ");
-}
-
 TEST_F(Form1Model, HexPickShowsTheLinesMnemonic) {
   const struct {
     std::string_view code, mnemonic, description;
@@ -115,14 +101,6 @@ TEST_F(Form1Model, PickingTheSameMnemonicAgainChangesNothing) {
   EXPECT_EQ(items, before);
   EXPECT_EQ(window.allHexValuesList.selected, 7);
   EXPECT_EQ(window.form.AllHexValues, slot);
-}
-
-TEST_F(Form1Model, MnemonicPickLeavesTheHexLineAlone) {
-  PickHex("A9");
-  PickMnemonic("XCE");
-  EXPECT_EQ(window.hexCombo.Text(), "A9  LDA  Immediate");
-  EXPECT_EQ(window.translationText.text, "Exchange Carry and Emulation Bits");
-  EXPECT_EQ(Broken(window, {"A9  LDA  Immediate", "XCE", 0}), "");
 }
 
 TEST_F(Form1Model, DoubleClickPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {

@@ -184,11 +184,11 @@ TEST_F(Win32Binding, OnAMoveToAnotherDpiItTakesTheSuggestedRectangleAndLaysItsel
   const struct {
     UINT dpi;
     SIZE client;
-    RECT hexCombo, translationCombo, translationText, list;
-    LONG largeFont, smallFont;
+    testing::PixelRect places[4];  // in focus order
+    int largeFont, smallFont;
   } scales[] = {
-      {144, {687, 258}, {0, 0, 686, 39}, {0, 39, 122, 78}, {120, 39, 686, 163}, {0, 84, 118, 162}, -24, -20},
-      {96, {458, 172}, {0, 0, 457, 26}, {0, 26, 81, 52}, {80, 26, 457, 108}, {0, 56, 79, 108}, -16, -13},
+      {144, {687, 258}, {{0, 0, 686, 39}, {0, 39, 122, 39}, {120, 39, 566, 124}, {0, 84, 118, 78}}, 24, 20},
+      {96, {458, 172}, {{0, 0, 457, 26}, {0, 26, 81, 26}, {80, 26, 377, 82}, {0, 56, 79, 52}}, 16, 13},
   };
   const auto fontOf = [](HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); };
   const auto iconWidth = [&](WPARAM which) {
@@ -219,22 +219,9 @@ TEST_F(Win32Binding, OnAMoveToAnotherDpiItTakesTheSuggestedRectangleAndLaysItsel
     EXPECT_TRUE(EqualRect(&taken, &suggested)) << scale.dpi << " dpi: took " << taken.left << "," << taken.top << "-"
                                                << taken.right << "," << taken.bottom;
 
-    const std::pair<HWND, RECT> controls[] = {{hexCombo, scale.hexCombo},
-                                              {translationCombo, scale.translationCombo},
-                                              {translationText, scale.translationText},
-                                              {list, scale.list}};
-    for (const auto& [control, expected] : controls) {
-      RECT at{};
-      GetWindowRect(control, &at);
-      MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&at), 2);
-      EXPECT_TRUE(EqualRect(&at, &expected)) << scale.dpi << " dpi: " << WindowText(control) << " at " << at.left
-                                             << "," << at.top << "-" << at.right << "," << at.bottom;
-    }
-    for (const auto& [control, height] : {std::pair{hexCombo, scale.largeFont}, std::pair{list, scale.smallFont}}) {
-      LOGFONTW font{};
-      EXPECT_TRUE(GetObjectW(fontOf(control), sizeof font, &font)) << scale.dpi << ": a font in use is gone";
-      EXPECT_EQ(font.lfHeight, height) << scale.dpi;
-    }
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(driver.Place(i), scale.places[i]) << scale.dpi << " dpi, control " << i;
+    EXPECT_EQ(driver.FontPixels(testing::HexCombo), scale.largeFont) << scale.dpi << ": the font in use is gone";
+    EXPECT_EQ(driver.FontPixels(testing::CodeList), scale.smallFont) << scale.dpi;
     for (const HFONT old : oldFonts) {
       if (old == fontOf(hexCombo) || old == fontOf(list)) continue;  // a handle made again
       EXPECT_EQ(GetObjectType(old), 0u) << scale.dpi << ": a font no longer in use is kept";

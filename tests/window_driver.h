@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,9 @@ enum class MenuBy { RightButton, ShiftF10, MenuKey };
 struct PixelRect {
   int left, top, width, height;
   bool operator==(const PixelRect&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const PixelRect& at) {
+    return out << at.left << ',' << at.top << ' ' << at.width << 'x' << at.height;
+  }
 };
 
 class WindowDriver {
