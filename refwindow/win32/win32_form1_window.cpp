@@ -222,7 +222,8 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       SetFocus(lastFocus_ ? lastFocus_ : controls_[ControlIndex("HexCombo1")]);
       return 0;
     case WM_SYSCOMMAND:
-      // Neither is offered; keys or other programs may still ask.
+      // DefWindowProc carries out SC_MINIMIZE and SC_MAXIMIZE whatever the
+      // frame offers; neither is offered, but keys or other programs may ask.
       if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
       break;
     case WM_SIZE:
