@@ -25,14 +25,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+using testing::DropTheQuit;
 using testing::WindowText;
-
-// A window's going posts a quit, which the next test's loop must not see.
-void DropTheQuit() {
-  MSG quit{};
-  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
-}
 
 // The window on screen, with the driver's input.
 class Win32Binding : public ::testing::Test {

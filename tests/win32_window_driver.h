@@ -19,6 +19,13 @@
 
 namespace hexling::testing {
 
+// A window's going posts a quit, which the next window's loop must not see.
+inline void DropTheQuit() {
+  MSG quit{};
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
 inline std::string Ascii(const wchar_t* text) { return {text, text + wcslen(text)}; }  // ASCII throughout
 
 inline std::string WindowText(HWND window) {
@@ -76,9 +83,7 @@ class Win32WindowDriver final : public WindowDriver {
   }
   ~Win32WindowDriver() override {
     window_.reset();
-    MSG quit{};  // the one its going posts, which the next window's loop must not see
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    DropTheQuit();
   }
 
   void Press(std::size_t control, Key key) override {
