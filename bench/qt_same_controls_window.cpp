@@ -1,6 +1,7 @@
 // Hexling's start-up without its data and logic: the same frame and the same
-// four controls, made, placed and given their fonts as the window does, and
-// empty. What any program with these controls in Qt pays.
+// four controls, made and placed as the window does, and empty, their fonts
+// asked for by the layout's face as any program would name it. What any
+// program with these controls in Qt pays.
 #include <QApplication>
 #include <QWidget>
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "default_font.h"
 #include "desktop_session.h"
 #include "font_warm_up.h"
 #include "qt_form1_window.h"
@@ -14,12 +15,13 @@ int main(int argc, char* argv[]) {
   // second thread and used on the main one, and an arena of that thread's own
   // would stay behind, mostly empty, in the resident memory.
   mallopt(M_ARENA_MAX, 1);
-  hexling::FontWarmUp fonts;
+  hexling::FontWarmUp fonts(hexling::Form1Layout.fontFace);
   QApplication app(argc, argv);
   QApplication::setDesktopFileName(QStringLiteral("org.hexling.Hexling"));
   hexling::QuitOnTerminationSignals();
-  fonts.Wait();
-  hexling::QtForm1Window window;
+  const QString face = QString::fromStdString(fonts.InstalledFace());
+  hexling::NameTheDefaultFontByItsInstalledFamily();
+  hexling::QtForm1Window window(face);
   window.show();
   return app.exec();
 }

@@ -14,8 +14,8 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
-QFont LayoutFont(qreal points) {
-  QFont font(Text(Form1Layout.fontFace));
+QFont LayoutFont(const QString& face, qreal points) {
+  QFont font(face);
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::TypeWriter);  // where the face is missing, a fixed-pitch stand-in
@@ -48,6 +48,8 @@ QWidget* NewControl(ControlKind kind, QWidget* window) {
 
 }  // namespace
 
+QString Form1FontFace() { return Text(Form1Layout.fontFace); }
+
 void SetUpForm1Frame(QWidget& window) {
   window.setObjectName(QStringLiteral("Form1"));
   window.setWindowTitle(Text(Form1Layout.title));
@@ -59,7 +61,7 @@ void SetUpForm1Frame(QWidget& window) {
   window.setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
 }
 
-Form1Widgets NewForm1Controls(QWidget& window) {
+Form1Widgets NewForm1Controls(QWidget& window, const QString& fontFace) {
   UseForm1Style();
   const int dpiX = window.logicalDpiX();
   const int dpiY = window.logicalDpiY();
@@ -70,7 +72,7 @@ Form1Widgets NewForm1Controls(QWidget& window) {
     control->setObjectName(Text(layout.name));
     control->setGeometry(Pixels(layout.place.left, dpiX), Pixels(layout.place.top, dpiY),
                          Pixels(layout.place.width, dpiX), Pixels(layout.place.height, dpiY));
-    control->setFont(LayoutFont(layout.points));
+    control->setFont(LayoutFont(fontFace, layout.points));
     control->setToolTip(Text(layout.tooltip));
     control->setAccessibleName(Text(layout.tooltip));
     if (i > 0) QWidget::setTabOrder(controls[i - 1], control);

@@ -23,9 +23,9 @@ Widget& Control(const Form1Widgets& controls, std::size_t index) {
 
 }  // namespace
 
-QtForm1Window::QtForm1Window()
+QtForm1Window::QtForm1Window(const QString& fontFace)
     : QWidget(nullptr, Form1FrameFlags),
-      controls_(NewForm1Controls(*this)),
+      controls_(NewForm1Controls(*this, fontFace)),
       hexCombo_(Control<QComboBox>(controls_, ControlIndex("HexCombo1"))),
       translationCombo_(Control<QComboBox>(controls_, ControlIndex("TranslationCombo1"))),
       translationText_(Control<QPlainTextEdit>(controls_, ControlIndex("TranslationText1"))),
