@@ -35,3 +35,5 @@ echo "$report"
 read -r startup memory < <(startup_ratios hexling_same_controls_window <<<"$report")
 goal "start-up <= 1.10 x the same controls, empty" "$startup" 1.10
 goal "peak memory <= 1.10 x the same controls, empty" "$memory" 1.10
+read -r startup memory < <(startup_ratios hexling_bare_window <<<"$report")
+goal "start-up <= 1.10 x the bare window" "$startup" 1.10
