@@ -22,8 +22,8 @@
 #include <memory>
 #include <vector>
 
-#include "qt_form1_window.h"
 #include "qt_widgets.h"
+#include "qt_window_driver.h"
 
 #include <ostream>
 
@@ -33,23 +33,15 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace hexling {
 namespace {
 
+// The window on screen, with the driver's input.
 class Form1Binding : public ::testing::Test {
  protected:
-  void SetUp() override {
-    window.show();
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {  // where no client activates a window
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-      return;
-    }
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
-
-  QtForm1Window window;
-  QComboBox& hexCombo = *window.findChild<QComboBox*>(QStringLiteral("HexCombo1"));
-  QComboBox& translationCombo = *window.findChild<QComboBox*>(QStringLiteral("TranslationCombo1"));
-  QWidget& translationText = *window.findChild<QWidget*>(QStringLiteral("TranslationText1"));
-  QWidget& list = *window.findChild<QWidget*>(QStringLiteral("AllHexValuesList1"));
+  testing::QtWindowDriver driver;
+  QtForm1Window& window = driver.Window();
+  QComboBox& hexCombo = driver.Combo(testing::HexCombo);
+  QComboBox& translationCombo = driver.Combo(testing::MnemonicCombo);
+  QWidget& translationText = driver.Control(testing::Description);
+  QWidget& list = driver.Control(testing::CodeList);
 };
 
 // Open, a drop-down list is a list below the field, 12 entries high, with a

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -178,11 +179,12 @@ TEST_F(Win32Binding, OnAMoveToAnotherDpiItTakesTheSuggestedRectangleAndLaysItsel
   const struct {
     UINT dpi;
     SIZE client;
-    testing::PixelRect places[4];  // in focus order
+    std::array<testing::PixelRect, 4> places;  // in focus order
     int largeFont, smallFont;
   } scales[] = {
-      {144, {687, 258}, {{0, 0, 686, 39}, {0, 39, 122, 39}, {120, 39, 566, 124}, {0, 84, 118, 78}}, 24, 20},
-      {96, {458, 172}, {{0, 0, 457, 26}, {0, 26, 81, 26}, {80, 26, 377, 82}, {0, 56, 79, 52}}, 16, 13},
+      {144, {687, 258}, {{{0, 0, 686, 39}, {0, 39, 122, 39}, {120, 39, 566, 124}, {0, 84, 118, 78}}}, 24, 20},
+      {96, {458, 172}, std::to_array(testing::PlacesAt96Dpi), testing::FontPixelsAt96Dpi[testing::HexCombo],
+       testing::FontPixelsAt96Dpi[testing::CodeList]},
   };
   const auto fontOf = [](HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); };
   const auto iconWidth = [&](WPARAM which) {

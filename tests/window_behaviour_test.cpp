@@ -195,33 +195,21 @@ INSTANTIATE_TEST_SUITE_P(Form1, Behaviour, ::testing::ValuesIn(RowsOfThisBinding
 
 // Each control where the layout puts it, with its tooltip and a fixed-pitch
 // font of the layout's size, at 96 DPI.
-struct ControlRow {
-  std::size_t control;
-  PixelRect place;
-  int fontPixels;
-};
-
-void PrintTo(const ControlRow& row, std::ostream* out) { *out << Form1Layout.controls[row.control].name; }
-
-class EachControl : public ::testing::TestWithParam<ControlRow> {};
+class EachControl : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(EachControl, SitsInPlaceWithItsTooltipAndFont) {
-  const ControlRow& row = GetParam();
+  const std::size_t control = GetParam();
   const auto window = NewWindowDriver();
-  EXPECT_EQ(window->Place(row.control), row.place);
-  EXPECT_EQ(window->Tooltip(row.control), Form1Layout.controls[row.control].tooltip);
-  EXPECT_EQ(window->FontPixels(row.control), row.fontPixels);
-  EXPECT_TRUE(window->FontIsFixedPitch(row.control)) << "i and W differ in width";
-  EXPECT_TRUE(window->FontIsRegular(row.control));
+  EXPECT_EQ(window->Place(control), PlacesAt96Dpi[control]);
+  EXPECT_EQ(window->Tooltip(control), Form1Layout.controls[control].tooltip);
+  EXPECT_EQ(window->FontPixels(control), FontPixelsAt96Dpi[control]);
+  EXPECT_TRUE(window->FontIsFixedPitch(control)) << "i and W differ in width";
+  EXPECT_TRUE(window->FontIsRegular(control));
 }
 
-INSTANTIATE_TEST_SUITE_P(Form1, EachControl,
-                         ::testing::Values(ControlRow{HexCombo, {0, 0, 457, 26}, 16},
-                                           ControlRow{MnemonicCombo, {0, 26, 81, 26}, 16},
-                                           ControlRow{Description, {80, 26, 377, 82}, 16},
-                                           ControlRow{CodeList, {0, 56, 79, 52}, 13}),
-                         [](const ::testing::TestParamInfo<ControlRow>& row) {
-                           return std::string(Form1Layout.controls[row.param.control].name);
+INSTANTIATE_TEST_SUITE_P(Form1, EachControl, ::testing::Values(HexCombo, MnemonicCombo, Description, CodeList),
+                         [](const ::testing::TestParamInfo<std::size_t>& row) {
+                           return std::string(Form1Layout.controls[row.param].name);
                          });
 
 }  // namespace

@@ -36,6 +36,10 @@ struct PixelRect {
   }
 };
 
+// Where each control sits at 96 DPI, in focus order, and its font's em height.
+inline constexpr PixelRect PlacesAt96Dpi[] = {{0, 0, 457, 26}, {0, 26, 81, 26}, {80, 26, 377, 82}, {0, 56, 79, 52}};
+inline constexpr int FontPixelsAt96Dpi[] = {16, 16, 16, 13};
+
 class WindowDriver {
  public:
   virtual ~WindowDriver() = default;
