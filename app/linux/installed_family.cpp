@@ -23,12 +23,33 @@ void AddDefaultLanguage(FcPattern& pattern) {
   }
 }
 
+// Whether a font is installed under `family` as its first name, the one Qt
+// knows it by: a listing, which compares names only and costs far less than
+// a match.
+bool Installed(const std::string& family) {
+  const Pattern pattern = NewPattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_FAMILY, Chars(family.c_str()));
+  const std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> names(FcObjectSetBuild(FC_FAMILY, nullptr),
+                                                                          &FcObjectSetDestroy);
+  const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> fonts(FcFontList(nullptr, pattern.get(), names.get()),
+                                                                      &FcFontSetDestroy);
+  for (int i = 0; fonts && i < fonts->nfont; ++i) {
+    FcChar8* first = nullptr;
+    if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &first) == FcResultMatch &&
+        FcStrCmpIgnoreCase(first, Chars(family.c_str())) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string InstalledFamily(std::string_view family, bool monospace) {
+  const std::string name(family);
+  if (Installed(name)) return name;
   // The pattern Qt sorts for the fallbacks of a family it lacks.
   const Pattern pattern = NewPattern(FcPatternCreate());
-  const std::string name(family);
   FcPatternAddString(pattern.get(), FC_FAMILY, Chars(name.c_str()));
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
   AddDefaultLanguage(*pattern);
