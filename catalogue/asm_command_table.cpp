@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
+#include "ascii.h"
 #include "fingerprint.h"
 #include "line_mnemonics.h"
 #include "opcode_table.h"
 
 namespace hexling {
 namespace {
-
-constexpr bool IsUppercaseLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 constexpr bool KeysAreThreeCapitals() {
   return std::all_of(AsmCommandTable.begin(), AsmCommandTable.end(), [](const AsmCommandRow& row) {
@@ -112,48 +110,12 @@ static_assert(TableFingerprint() == 0xb32da996d72ba8d7ULL,
               "the mnemonic rows differ from their checked text: if the change is meant, "
               "update this fingerprint in the same commit");
 
-// A character's place in the alphabet if it is a capital; 26 or more if not.
-constexpr std::size_t LetterNumber(char c) {
-  return static_cast<std::size_t>(static_cast<unsigned char>(c)) - std::size_t{'A'};
-}
-
-// Three capitals as one number, "AAA" 0 to "ZZZ" 17575; none for any other text.
-constexpr std::optional<std::size_t> MnemonicNumber(std::string_view text) {
-  if (text.size() != 3) return std::nullopt;
-  const std::size_t first = LetterNumber(text[0]), second = LetterNumber(text[1]), third = LetterNumber(text[2]);
-  if (first >= 26 || second >= 26 || third >= 26) return std::nullopt;
-  return (first * 26 + second) * 26 + third;
-}
-
-// For every three capitals, the number of their row plus one, 0 where none:
-// a lookup is one read. Keys are three capitals, and distinct, so the row it
-// finds is the one an exact comparison in table order finds.
-constexpr auto RowsByNumber = [] {
-  std::array<std::uint8_t, 26 * 26 * 26> rows{};
-  for (std::size_t row = 0; row < AsmCommandTable.size(); ++row) {
-    rows[*MnemonicNumber(AsmCommandTable[row].mnemonic)] = static_cast<std::uint8_t>(row + 1);
-  }
-  return rows;
-}();
-
-// The row of `mnemonic`, or nullptr.
-constexpr const AsmCommandRow* RowOf(std::string_view mnemonic) {
-  const auto number = MnemonicNumber(mnemonic);
-  if (!number || RowsByNumber[*number] == 0) return nullptr;
-  return &AsmCommandTable[RowsByNumber[*number] - 1];
-}
-
-constexpr bool EveryRowIsFoundByItsMnemonic() {
-  return std::all_of(AsmCommandTable.begin(), AsmCommandTable.end(),
-                     [](const AsmCommandRow& row) { return RowOf(row.mnemonic) == &row; });
-}
-static_assert(EveryRowIsFoundByItsMnemonic(), "the lookup finds each row by its mnemonic");
-
 }  // namespace
 
 std::string DescribeAsmCommand(std::string_view mnemonic, std::string& hexValues) {
-  const AsmCommandRow* const row = RowOf(mnemonic);
-  if (!row) {
+  const auto row = std::find_if(AsmCommandTable.begin(), AsmCommandTable.end(),
+                                [mnemonic](const AsmCommandRow& each) { return each.mnemonic == mnemonic; });
+  if (row == AsmCommandTable.end()) {
     hexValues.assign(FallbackText);
     return std::string(FallbackText);
   }

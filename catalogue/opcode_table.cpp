@@ -2,12 +2,11 @@
 
 #include <cstddef>
 
+#include "ascii.h"
 #include "fingerprint.h"
 
 namespace hexling {
 namespace {
-
-constexpr bool IsUppercaseLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 constexpr bool KeysAreTheirOwnIndex() {
   for (std::size_t byte = 0; byte < OpcodeTable.size(); ++byte) {

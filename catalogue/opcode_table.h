@@ -21,20 +21,12 @@ constexpr std::array<char, 2> OpcodeText(std::uint8_t byte) {
   return {HexDigits[byte >> 4], HexDigits[byte & 0xF]};
 }
 
-// The value of each character as one of HexDigits, -1 where it is none (a
-// lowercase digit among them: opcode texts are uppercase), by the
-// character's byte: a look-up, not a search, in the lookups' path.
-inline constexpr std::array<signed char, 256> HexDigitValues = [] {
-  std::array<signed char, 256> values{};
-  values.fill(-1);
-  for (std::size_t digit = 0; digit < HexDigits.size(); ++digit) {
-    values[static_cast<unsigned char>(HexDigits[digit])] = static_cast<signed char>(digit);
-  }
-  return values;
-}();
-
-// The value of one of HexDigits, or -1 for any other character.
-constexpr int HexDigitValue(char c) { return HexDigitValues[static_cast<unsigned char>(c)]; }
+// The value of one of HexDigits, or -1 for any other character (a lowercase
+// digit among them: opcode texts are uppercase).
+constexpr int HexDigitValue(char c) {
+  const std::size_t at = HexDigits.find(c);
+  return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
 
 // The byte an opcode text names, or -1 when `code` is not exactly two
 // uppercase hexadecimal digits.

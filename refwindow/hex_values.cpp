@@ -2,16 +2,10 @@
 
 #include <limits>
 
+#include "ascii.h"
 #include "opcode_table.h"
 
 namespace hexling {
-namespace {
-
-// Lowercase ASCII letters in uppercase, every other character as it is; not
-// the locale's toupper, which a toolkit may have set to the user's locale.
-char AsciiUppercase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
 
 std::uint32_t HexValue(std::string_view text) {
   constexpr std::uint32_t kLargest = std::numeric_limits<std::uint32_t>::max();

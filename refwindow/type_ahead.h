@@ -1,9 +1,10 @@
 // Typing in a drop-down list, alike on every platform: characters typed
 // within `groupGap` of each other are one group, and the entry picked is the
-// first that begins with the group, ignoring case. A new group, or one letter
-// typed again, searches from the entry after the current one, round to the
-// first, so that the same letter again moves on to the next entry with it; a
-// group that grows searches from the current entry.
+// first that begins with the whole group, ignoring case. A new group searches
+// from the entry after the current one, round to the first; a group that
+// grows, from the current entry. Only where no entry begins with the group
+// does one letter typed again move on to the next entry with that letter, so
+// "FF" reaches line FF and "SS" walks through the S mnemonics.
 #pragma once
 
 #include <chrono>

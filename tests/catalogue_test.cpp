@@ -157,13 +157,14 @@ TEST(MnemonicCatalogue, KeepsTheProgramsOwnWording) {
   }
 }
 
-// Every three capitals, against the first equal key in table order.
+// Every three characters of the capitals and those beside letters and
+// digits, against the first equal key in table order.
 TEST(MnemonicCatalogue, FindsWhatAComparisonInTableOrderFinds) {
-  std::string text = "AAA";
-  for (char a = 'A'; a <= 'Z'; ++a) {
-    for (char b = 'A'; b <= 'Z'; ++b) {
-      for (char c = 'A'; c <= 'Z'; ++c) {
-        text = {a, b, c};
+  const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ/:@[`{ag";
+  for (const char a : alphabet) {
+    for (const char b : alphabet) {
+      for (const char c : alphabet) {
+        const std::string text{a, b, c};
         const auto row = std::find_if(AsmCommandTable.begin(), AsmCommandTable.end(),
                                       [&](const AsmCommandRow& candidate) { return candidate.mnemonic == text; });
         std::string codes;

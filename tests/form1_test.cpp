@@ -103,28 +103,26 @@ TEST_F(Form1Model, PickingTheSameMnemonicAgainChangesNothing) {
   EXPECT_EQ(window.form.AllHexValues, slot);
 }
 
-TEST_F(Form1Model, DoubleClickPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {
+// Every code of every mnemonic, the first and last of each list among them.
+TEST_F(Form1Model, DoubleClickOrReturnPicksTheLineOfEveryCodeAndKeepsTheCodeSelected) {
   for (const std::string& mnemonic : window.translationCombo.entries) {
     PickMnemonic(mnemonic);
     const Items codes = items;
     for (int index = 0; index < static_cast<int>(codes.size()); ++index) {
-      window.allHexValuesList.UserDoubleClicks(index);
       const std::string& code = codes[static_cast<std::size_t>(index)];
-      EXPECT_EQ(window.hexCombo.Text(), HexToAsmCommand(code));
-      EXPECT_EQ(window.translationCombo.Text(), mnemonic);
-      EXPECT_EQ(items, codes);
-      EXPECT_EQ(window.allHexValuesList.selected, index) << code;
+      for (const bool byReturn : {false, true}) {
+        PickHex(code == "00" ? "FF" : "00");
+        PickMnemonic(mnemonic);
+        window.allHexValuesList.Select(index);
+        byReturn ? window.allHexValuesList.ReturnPressed() : window.allHexValuesList.UserDoubleClicks(index);
+        EXPECT_EQ(Broken(window, {HexToAsmCommand(code), mnemonic, index}), "") << code << (byReturn ? " by Return" : "");
+      }
     }
   }
 }
 
-TEST_F(Form1Model, ReturnOnACodeJumpsLikeADoubleClickAndWithoutOneDoesNothing) {
-  PickMnemonic("LDA");
-  const Items codes = items;
-  window.allHexValuesList.Select(IndexOf("B9"));
-  window.allHexValuesList.ReturnPressed();
-  EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", IndexOf("B9")}), "");
-
+TEST_F(Form1Model, ReturnWithoutASelectedCodeDoesNothing) {
+  PickHex("B9");
   window.allHexValuesList.Select(-1);
   window.allHexValuesList.ReturnPressed();
   EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", -1}), "") << "a double-click would go to line 00";

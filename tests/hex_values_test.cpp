@@ -18,7 +18,8 @@ TEST(HexValue, ReadsTheLeadingHexDigitsOfAnyCaseAfterRemovingBlanks) {
   } cases[] = {
       {"A9", 169}, {"a9", 169},  {"aF", 175},  {"00", 0},   {"FF", 255}, {"5C", 92},  {" 5C", 92},
       {"5 C", 92}, {"5C ", 92},  {"1G", 1},    {"G1", 0},   {"??", 0},   {" ", 0},    {"", 0},
-      {"-1", 0},   {"0x1F", 0},  {"123", 291}, {"ffff", 65535},
+      {"-1", 0},   {"0x1F", 0},  {"123", 291}, {"ffff", 65535}, {"9/", 9}, {"0:", 0}, {"@", 0},
+      {"F@", 15},  {"f`", 15},   {"Eg", 14},   {"e{", 14},  {"[", 0},   {"/1", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(HexValue(c.text), c.value) << '"' << c.text << '"';
 }
