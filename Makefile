@@ -8,7 +8,7 @@
 
 # Courier New is not free; fontconfig stands Liberation Mono in for it.
 PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
-                       qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev libfontconfig-dev fonts-liberation
+                       qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev fonts-liberation
 TEST_PACKAGES       := xvfb openbox metacity mutter kwin-x11 xfwm4 dbus-daemon weston xdotool x11-utils x11-xserver-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream appstream-compose \
                        imagemagick lintian wine64 fonts-wine python3 unzip openssl osslsigncode
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
@@ -26,7 +26,11 @@ WINDOWS_DIR := $(if $(CI),build-ci-windows,build-windows)
 
 .PHONY: run test bench bench-startup fuzz memcheck screenshot install package clean build windows packages
 
-run: build
+# The program alone, configured once: a build tree that exists is brought up
+# to date by the build itself.
+run: packages
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(CI_)default
+	cmake --build --preset $(CI_)default --target hexling
 	$(BUILD_DIR)/bin/hexling
 
 # Every tool the tests need is installed first, so none may skip.

@@ -4,7 +4,7 @@
 # also runs when a check fails). Only the processes started here are ended.
 #   start_desktop           openbox, which ignores the Motif hints' buttons
 #   start_desktop MANAGER   metacity, mutter (GNOME's), kwin_x11 (KDE's) or
-#                           xfwm4 (Xfce's), the first two with a session bus
+#                           xfwm4 (Xfce's), all but metacity with a session bus
 #   start_desktop --bare    no window manager
 
 desktop_pids=()
@@ -40,7 +40,9 @@ start_desktop() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR_FOR_TESTS:-$desktop_dir}
   local manager=${1:-openbox}
-  if [[ $manager == mutter || $manager == kwin_x11 ]]; then  # each asks the session bus for its name
+  # mutter and KWin ask the session bus for their names; xfwm4 reads its
+  # settings through xfconfd, which the bus starts.
+  if [[ $manager == mutter || $manager == kwin_x11 || $manager == xfwm4 ]]; then
     dbus-daemon --session --nofork --address="unix:path=$desktop_dir/bus" >/dev/null 2>&1 &
     desktop_pids+=($!)
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$desktop_dir/bus"

@@ -65,21 +65,20 @@ TEST_F(Form1Binding, DropDownListsOpenBelowAsAListOfTwelveWithAScrollBar) {
 }
 
 // The window's touches to the style go over whatever style the application
-// has, also one it changes to later.
-TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyle) {
-  const auto base = [] {
-    const auto* proxy = qobject_cast<const QProxyStyle*>(QApplication::style());
-    return proxy ? proxy->baseStyle()->name() : QStringLiteral("no proxy");
-  };
-  const QString first = base();
-  ASSERT_NE(first, "no proxy");
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(base(), "windows");
-  EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &hexCombo), 0);
-  QApplication::setStyle(QStyleFactory::create(first));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(base(), first);
+// has, also one it changes to later, and leave the application's own alone.
+TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyleAndLeaveItAlone) {
+  const QString first = QApplication::style()->name();
+  for (const QString& style : {QStringLiteral("windows"), first}) {
+    QApplication::setStyle(QStyleFactory::create(style));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(qobject_cast<const QProxyStyle*>(QApplication::style()), nullptr) << "the application's style replaced";
+    for (QWidget* const control : {static_cast<QWidget*>(&hexCombo), &list}) {
+      const auto* proxy = qobject_cast<const QProxyStyle*>(control->style());
+      ASSERT_NE(proxy, nullptr) << control->objectName().toStdString();
+      EXPECT_EQ(proxy->baseStyle()->name(), style) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(hexCombo.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &hexCombo), 0);
+  }
 }
 
 // The desktop shows the PNG, the window the compiled-in XPM: one picture, of

@@ -29,6 +29,8 @@ case $command in
     wait "$make"
     status=$?
     check "and ends with status 0 once it is closed (was $status)" test "$status" -eq 0
+    check "it builds the program alone, in a build tree it does not configure again" \
+      test -z "$(grep -E -e '^-- Configuring' -e 'Building CXX object tests/' "$work/log")"
     ;;
   bench)
     check "make bench runs" make_ bench BENCH_REPETITIONS=1 BENCH_SECONDS=0.001

@@ -14,8 +14,10 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
-QFont LayoutFont(const QString& face, qreal points) {
-  QFont font(face);
+QFont LayoutFont(qreal points) {
+  QFont font;
+  // Debian's metric twin of the face stands in for it, as the package depends on it.
+  font.setFamilies({Text(Form1Layout.fontFace), QStringLiteral("Liberation Mono")});
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::TypeWriter);  // where the face is missing, a fixed-pitch stand-in
@@ -27,11 +29,13 @@ QWidget* NewControl(ControlKind kind, QWidget* window) {
   switch (kind) {
     case ControlKind::PickList: {
       auto* const combo = new QComboBox(window);
+      GiveForm1Style(*combo);  // before its open list is made, which takes its form from the style
       combo->setMaxVisibleItems(Form1Layout.openListRows);
       return combo;
     }
     case ControlKind::TextPane: {
       auto* const text = new QPlainTextEdit(window);
+      GiveForm1Style(*text);
       text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -42,13 +46,12 @@ QWidget* NewControl(ControlKind kind, QWidget* window) {
       break;
   }
   auto* const list = new QListWidget(window);
+  GiveForm1Style(*list);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   return list;
 }
 
 }  // namespace
-
-QString Form1FontFace() { return Text(Form1Layout.fontFace); }
 
 void SetUpForm1Frame(QWidget& window) {
   window.setObjectName(QStringLiteral("Form1"));
@@ -61,8 +64,7 @@ void SetUpForm1Frame(QWidget& window) {
   window.setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
 }
 
-Form1Widgets NewForm1Controls(QWidget& window, const QString& fontFace) {
-  UseForm1Style();
+Form1Widgets NewForm1Controls(QWidget& window) {
   const int dpiX = window.logicalDpiX();
   const int dpiY = window.logicalDpiY();
   Form1Widgets controls{};
@@ -72,7 +74,7 @@ Form1Widgets NewForm1Controls(QWidget& window, const QString& fontFace) {
     control->setObjectName(Text(layout.name));
     control->setGeometry(Pixels(layout.place.left, dpiX), Pixels(layout.place.top, dpiY),
                          Pixels(layout.place.width, dpiX), Pixels(layout.place.height, dpiY));
-    control->setFont(LayoutFont(fontFace, layout.points));
+    control->setFont(LayoutFont(layout.points));
     control->setToolTip(Text(layout.tooltip));
     control->setAccessibleName(Text(layout.tooltip));
     if (i > 0) QWidget::setTabOrder(controls[i - 1], control);

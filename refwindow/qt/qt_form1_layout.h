@@ -26,13 +26,9 @@ void SetUpForm1Frame(QWidget& window);
 
 using Form1Widgets = std::array<QWidget*, Form1Layout.controls.size()>;
 
-// The layout's face, by the name it has there.
-QString Form1FontFace();
-
 // Makes the controls of Form1Layout in the window, in focus order: each named,
 // placed at the window's logical DPI, with its font and tooltip, under the
-// window's touches to the style. Their text is in `fontFace`: the layout's,
-// or the installed family that shows it, which Qt finds without a search.
-Form1Widgets NewForm1Controls(QWidget& window, const QString& fontFace = Form1FontFace());
+// window's touches to the style.
+Form1Widgets NewForm1Controls(QWidget& window);
 
 }  // namespace hexling

@@ -11,7 +11,7 @@
 namespace hexling {
 namespace {
 
-// The window's own touches to the style it runs in:
+// The window's own touches to the style of its controls:
 // - Drop-down lists open below the control as a list with a scroll bar; some
 //   styles (Fusion among them) open a menu over the control instead, centred
 //   on the current entry, with scroll arrows that show only when hovered.
@@ -45,11 +45,8 @@ class Form1Style final : public QProxyStyle {
   }
 
  private:
-  // The window's text box and code list; not the list of an open drop-down
-  // list, which is a scroll area too, in a popup.
-  static bool IsFramedBox(const QWidget* widget) {
-    return qobject_cast<const QAbstractScrollArea*>(widget) && widget->window()->windowType() != Qt::Popup;
-  }
+  // The text box and the code list.
+  static bool IsFramedBox(const QWidget* widget) { return qobject_cast<const QAbstractScrollArea*>(widget); }
   static bool AtFractionalScale(const QWidget* widget) {
     const qreal ratio = widget->devicePixelRatioF();
     return ratio != std::floor(ratio);
@@ -58,10 +55,13 @@ class Form1Style final : public QProxyStyle {
 
 }  // namespace
 
-void UseForm1Style() {
-  QStyle* const current = QApplication::style();
-  // The application owns its style; the proxy takes the current one over.
-  if (!dynamic_cast<Form1Style*>(current)) QApplication::setStyle(new Form1Style(current));
+void GiveForm1Style(QWidget& control) {
+  // A style of the application's kind of its own: a proxy would take over the one it is given.
+  auto* const style = new Form1Style(QApplication::style()->name());
+  style->setParent(&control);
+  QStyle* const before = control.style();
+  control.setStyle(style);
+  if (before->parent() == &control) delete before;
 }
 
 }  // namespace hexling

@@ -1,13 +1,13 @@
 #pragma once
 
+class QWidget;
+
 namespace hexling {
 
-// Puts the window's own touches to the style over the application's style, as
-// one proxy for the whole application, so that they follow any style the user
-// chose. Call it before the controls are made: a drop-down list takes the form
-// of its popup from the style when it is made. Does nothing when the proxy is
-// there already; after the application changes its style, call it again to
-// put the proxy over the new one.
-void UseForm1Style();
+// Gives one of the window's controls the window's touches over the
+// application's style, so that they follow any style the user chose while
+// the application keeps its own. Call it before a drop-down list first
+// opens, and again on each control after the application changes its style.
+void GiveForm1Style(QWidget& control);
 
 }  // namespace hexling

@@ -23,9 +23,9 @@ Widget& Control(const Form1Widgets& controls, std::size_t index) {
 
 }  // namespace
 
-QtForm1Window::QtForm1Window(const QString& fontFace)
+QtForm1Window::QtForm1Window()
     : QWidget(nullptr, Form1FrameFlags),
-      controls_(NewForm1Controls(*this, fontFace)),
+      controls_(NewForm1Controls(*this)),
       hexCombo_(Control<QComboBox>(controls_, ControlIndex("HexCombo1"))),
       translationCombo_(Control<QComboBox>(controls_, ControlIndex("TranslationCombo1"))),
       translationText_(Control<QPlainTextEdit>(controls_, ControlIndex("TranslationText1"))),
@@ -57,8 +57,8 @@ void QtForm1Window::changeEvent(QEvent* event) {
       if (isActiveWindow()) setAttribute(Qt::WA_KeyboardFocusChange);
       break;
     case QEvent::StyleChange:
-      // The application changed its style: the window's touches go over the new one.
-      QMetaObject::invokeMethod(this, &UseForm1Style, Qt::QueuedConnection);
+      // The application changed its style: the controls' touches go over the new one.
+      for (QWidget* const control : controls_) GiveForm1Style(*control);
       break;
     case QEvent::WindowStateChange:
       // The frame offers no minimise button, but some window managers draw

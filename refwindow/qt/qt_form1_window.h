@@ -16,8 +16,8 @@ namespace hexling {
 
 class QtForm1Window final : public QWidget, private WindowFrame {
  public:
-  // Builds the controls, their text in `fontFace`, and loads the window; show() it next.
-  explicit QtForm1Window(const QString& fontFace = Form1FontFace());
+  // Builds the controls and loads the window; show() it next.
+  QtForm1Window();
 
   Form1& Model() { return form_; }
 
