@@ -36,9 +36,3 @@ echo "$report"
 read -r startup memory < <(startup_ratios hexling_same_controls_window <<<"$report")
 goal "start-up <= 1.10 x the same controls, empty" "$startup" 1.10
 goal "peak memory <= 1.10 x the same controls, empty" "$memory" 1.10
-# Where a desktop's fonts make every Qt program slow to start, Hexling's
-# fonts must add no more than its controls do.
-if ((fonts >= 1000)); then
-  read -r startup memory < <(startup_ratios hexling_bare_window <<<"$report")
-  goal "start-up <= 1.10 x the bare window, with a desktop's fonts" "$startup" 1.10
-fi

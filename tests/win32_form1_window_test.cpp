@@ -74,8 +74,9 @@ TEST_F(Win32Binding, TheKeyboardComesBackToTheControlThatHadIt) {
 
 // The orders in which Windows sends a drop-down list's notifications, fed to
 // the binding on a real control, the selection moved first as Windows moves
-// it: each gives exactly one pick, or none for the cancel, which shows again
-// what the list showed when it opened.
+// it: one pick for each change of entry on the closed list and for each pick
+// from the open one, none for the cancel, which shows again what the list
+// showed when it opened, nor for a highlight moved in the open list.
 TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
   struct Step {
     WORD code;
@@ -93,6 +94,9 @@ TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
        {"ASL"},
        "ASL"},
       {"an arrow on the closed list", {{CBN_SELENDOK, 1}, {CBN_SELCHANGE}}, {"AND"}, "AND"},
+      {"the wheel on the closed list, twice", {{CBN_SELCHANGE, 1}, {CBN_SELCHANGE, 2}}, {"AND", "ASL"}, "ASL"},
+      {"a change, then its CBN_SELENDOK", {{CBN_SELCHANGE, 1}, {CBN_SELENDOK}}, {"AND"}, "AND"},
+      {"Home on the closed list's first entry", {{CBN_SELCHANGE, 0}}, {}, "ADC"},
       {"a cancel", {{CBN_DROPDOWN}, {CBN_SELCHANGE, 1}, {CBN_SELCHANGE, 2}, {CBN_SELENDCANCEL}, {CBN_CLOSEUP}}, {}, "ADC"},
       {"the shown entry picked again", {{CBN_DROPDOWN}, {CBN_SELENDOK}, {CBN_CLOSEUP}}, {"ADC"}, "ADC"},
   };
@@ -100,7 +104,7 @@ TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
   PickList& combo = window.Model().TranslationCombo1;
   combo.OnPick([&] { picks.push_back(combo.Text()); });
   for (const auto& order : orders) {
-    SendMessageW(translationCombo, CB_SETCURSEL, 0, 0);  // ADC
+    combo.SetText("ADC");
     picks.clear();
     for (const Step& step : order.steps) {
       if (step.select >= 0) SendMessageW(translationCombo, CB_SETCURSEL, static_cast<WPARAM>(step.select), 0);

@@ -48,9 +48,11 @@ bool CopyChosen(QWidget& control, QPoint at) {
 
 // Ctrl+C and Ctrl+Insert ask `list` to copy, and so does Copy in its menu,
 // which the right button, Shift+F10 and the Menu key open. `pointedAt` runs
-// first for a menu opened with the mouse, with the pointer's place.
+// first for a menu opened with the mouse or the Menu key, with the place the
+// event gives; a menu that Shift+F10 opens shows at `keyboardPlace`.
 template <class List>
-void OfferCopy(QWidget& control, List& list, QObject& context, std::function<void(QPoint)> pointedAt = {}) {
+void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPoint()> keyboardPlace,
+               std::function<void(QPoint)> pointedAt = {}) {
   OnKeys(control, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, context,
          [&list] { list.CopyAsked(); });
   control.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -58,9 +60,10 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<voi
     if (pointedAt) pointedAt(at);
     if (CopyChosen(control, at)) list.CopyAsked();
   });
-  // The platform turns the Menu key into a context menu event; Shift+F10 it leaves to the program.
-  OnKeys(control, {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, context, [&control, &list] {
-    if (CopyChosen(control, QPoint(0, control.height()))) list.CopyAsked();
+  // The platform turns the Menu key into a context menu event at the current
+  // item; Shift+F10 it leaves to the program.
+  OnKeys(control, {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, context, [&control, &list, keyboardPlace] {
+    if (CopyChosen(control, keyboardPlace())) list.CopyAsked();
   });
 }
 
@@ -69,7 +72,7 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<voi
 QtPickList::QtPickList(QComboBox& combo)
     : combo_(combo), typeAhead_(std::chrono::milliseconds(QApplication::keyboardInputInterval())) {
   QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { Picked(); });
-  OfferCopy(combo, *this, connections_);
+  OfferCopy(combo, *this, connections_, [&combo] { return QPoint(0, combo.height()); });
   combo.installEventFilter(this);
   combo.view()->installEventFilter(this);
 }
@@ -135,7 +138,9 @@ QtItemList::QtItemList(QListWidget& list) : list_(list) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &connections_, [this] { ReturnPressed(); });
   }
-  OfferCopy(list, *this, connections_, [this](QPoint at) {
+  // From the keyboard, the menu shows below the selected code, as the Menu key's does.
+  const auto belowTheCode = [this] { return list_.visualItemRect(list_.currentItem()).bottomLeft(); };
+  OfferCopy(list, *this, connections_, belowTheCode, [this](QPoint at) {
     const QModelIndex pointed = list_.indexAt(at);
     if (pointed.isValid()) Select(pointed.row());
   });

@@ -64,6 +64,19 @@ void ReportFailure(const std::exception_ptr& failure) {
   MessageBoxW(nullptr, Describe(failure).c_str(), L"Hexling", MB_ICONERROR | MB_OK);
 }
 
+// Where a menu asked for from the keyboard shows: below the selected item of
+// a list box, below any other control.
+POINT KeyboardMenuPlace(HWND control, int selectedItem) {
+  RECT below{};
+  if (selectedItem >= 0 && SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(selectedItem),
+                                        reinterpret_cast<LPARAM>(&below)) != LB_ERR) {
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&below), 2);
+  } else {
+    GetWindowRect(control, &below);
+  }
+  return {below.left, below.bottom};
+}
+
 }  // namespace
 
 Win32Form1Window::Win32Form1Window(HINSTANCE instance) : instance_(instance), copyKeys_(NewCopyKeys()) {
@@ -266,24 +279,24 @@ void Win32Form1Window::CopyFrom(HWND control) {
   }
 }
 
-// The menu of one of the three lists, at the pointer, or below the list
-// where the keyboard opened it (at -1, -1); a right-click on a code selects
-// it first. False for anything else, which DefWindowProc handles.
+// The menu of one of the three lists, at the pointer; where the keyboard
+// opened it (at -1, -1), below the selected code or the drop-down list, as
+// WM_CONTEXTMENU documents. A right-click on a code selects it first. False
+// for anything else, which DefWindowProc handles.
 bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
   if (!form_ || (control != hexCombo_->Handle() && control != translationCombo_->Handle() &&
                  control != allHexValuesList_->Handle())) {
     return false;
   }
   POINT place{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  const bool onCodes = control == allHexValuesList_->Handle();
   if (place.x == -1 && place.y == -1) {
-    RECT shown{};
-    GetWindowRect(control, &shown);
-    place = {shown.left, shown.bottom};
-  } else if (control == allHexValuesList_->Handle()) {
+    place = KeyboardMenuPlace(control, onCodes ? allHexValuesList_->SelectedIndex() : -1);
+  } else if (onCodes) {
     POINT inList = place;
     ScreenToClient(control, &inList);
-    const LRESULT item = SendMessageW(control, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y));
-    if (HIWORD(item) == 0) allHexValuesList_->Select(LOWORD(item));  // the high word says "outside"
+    const LRESULT pointed = SendMessageW(control, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y));
+    if (HIWORD(pointed) == 0) allHexValuesList_->Select(LOWORD(pointed));  // the high word says "outside"
   }
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) return true;

@@ -67,6 +67,7 @@ void Win32PickList::SelectEntry(std::string_view text) {
     after = candidate;
   }
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+  picked_ = found;  // the caller reports the pick
 }
 
 void Win32PickList::Notified(WORD code) {
@@ -74,9 +75,12 @@ void Win32PickList::Notified(WORD code) {
     case CBN_DROPDOWN:
       shownWhenOpened_ = CurrentIndex();
       break;
+    case CBN_SELCHANGE:
+      if (!shownWhenOpened_ && !IsOpen()) PickCurrent(false);
+      break;
     case CBN_SELENDOK:
+      PickCurrent(shownWhenOpened_.has_value());  // from the open list, the shown entry too
       shownWhenOpened_.reset();
-      Picked();
       break;
     case CBN_SELENDCANCEL:
       if (shownWhenOpened_) SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(*shownWhenOpened_), 0);
@@ -91,7 +95,14 @@ void Win32PickList::Typed(char character, DWORD time) {
   const int index = typeAhead_.Typed(*this, current, character, std::chrono::milliseconds(time));
   if (index == current) return;
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  if (!IsOpen()) Picked();
+  if (!IsOpen()) PickCurrent(true);
+}
+
+void Win32PickList::PickCurrent(bool always) {
+  const int current = CurrentIndex();
+  if (!always && current == picked_) return;
+  picked_ = current;
+  Picked();
 }
 
 LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,11 +16,12 @@ namespace hexling {
 // A COMBOBOX with CBS_DROPDOWNLIST. The window hands it the notifications that
 // the control sends (WM_COMMAND), and it reads them as Microsoft documents
 // them: CBN_SELENDOK is the user's pick, by mouse or keys, the shown entry's
-// included; CBN_SELENDCANCEL closes the open list without one (Escape, a click
-// outside, the focus moving on), and the list then shows again what it showed
-// when it opened (CBN_DROPDOWN). CBN_SELCHANGE only says that the selection
-// moved, as it does in an open list before a cancel, and CBN_CLOSEUP only that
-// the list closed: neither is a pick. Selections made by message send none.
+// included; on the closed list the arrow keys, the wheel, Home, End and the
+// page keys change the selection with CBN_SELCHANGE, which is a pick there
+// too, once per entry. CBN_SELENDCANCEL closes the open list without one
+// (Escape, a click outside, the focus moving on), and the list then shows
+// again what it showed when it opened (CBN_DROPDOWN); until then CBN_SELCHANGE
+// only moves the highlight. Selections made by message send none.
 //
 // Typing is the window's own TypeAhead, as Windows' own lists search (under
 // Wine they match the first letter only), with characters four double-click
@@ -53,12 +54,15 @@ class Win32PickList final : public PickList {
   friend Subclass<Win32PickList>;
   LRESULT OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
   void Typed(char character, DWORD time);
+  // Reports the current entry as picked: always, or only where it was not the last picked.
+  void PickCurrent(bool always);
   int CurrentIndex() const;
   bool IsOpen() const;
 
   HWND combo_;
   Subclass<Win32PickList> subclass_;
   std::optional<int> shownWhenOpened_;  // while the list is open
+  int picked_ = -1;                     // the entry last picked
   TypeAhead typeAhead_;
 };
 
