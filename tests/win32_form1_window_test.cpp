@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -165,14 +166,19 @@ TEST_F(Win32Binding, NoBorderSizesTheWindowTheDescriptionHasNoScrollBarAndTheIco
 }
 
 TEST_F(Win32Binding, CannotBeMinimisedOrMaximisedSinceNothingWouldBringItBack) {
-  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  EXPECT_FALSE(IsIconic(window.Handle()) || IsZoomed(window.Handle())) << "by the system menu or its keys";
-  // Under Wine the window manager undoes a maximise by another program
-  // itself; on Windows the window does, as it undoes this.
-  ShowWindow(window.Handle(), SW_MINIMIZE);
-  driver.Pump();
-  EXPECT_FALSE(IsIconic(window.Handle())) << "by another program";
+  const struct {
+    const char* by;
+    std::function<void()> ask;
+  } asks[] = {
+      {"the system menu's minimise", [&] { SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }},
+      {"the system menu's maximise", [&] { SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0); }},
+      {"another program", [&] { ShowWindow(window.Handle(), SW_MINIMIZE); }},
+  };
+  for (const auto& ask : asks) {
+    ask.ask();
+    driver.Pump();
+    EXPECT_FALSE(IsIconic(window.Handle()) || IsZoomed(window.Handle())) << ask.by;
+  }
 }
 
 // A move to a screen of another DPI, as Windows makes it: asked for its size

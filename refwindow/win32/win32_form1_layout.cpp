@@ -45,9 +45,10 @@ UniqueFont LayoutFont(double points, UINT dpi) {
                                 Wide(Form1Layout.fontFace).c_str()));
 }
 
-// A drop-down list takes its closed height from its font; bring it to the
-// layout's. Measured, not computed: how the field's height adds up to the
-// control's is the system's own (and Wine's differs from Windows').
+// A drop-down list takes its closed height from its font. CB_SETITEMHEIGHT
+// with -1 sets the height of its selection field, which the control's own
+// frame and margins surround, as Microsoft gives no numbers for: measured
+// until the whole is the layout's height.
 void FitClosedHeight(HWND combo, int pixels) {
   auto field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
   for (int round = 0; round < 3; ++round) {

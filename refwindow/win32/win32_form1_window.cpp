@@ -16,9 +16,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"HexlingForm1";
 
-// Set by Show: the tooltips can wait until the window is on screen.
-constexpr UINT_PTR kTooltipsTimer = 1;
-
 // The command of the copy keys and the lists' Copy menu: clear of IDOK and
 // IDCANCEL and of the controls' ids.
 constexpr WORD kCopyCommand = 100;
@@ -110,6 +107,7 @@ void Win32Form1Window::OnCreate() {
                                                      .TranslationText1 = *translationText_,
                                                      .AllHexValuesList1 = *allHexValuesList_});
   form_->OnFormLoad();
+  AddTooltips();
   hexCombo_->HandleTyping();
   translationCombo_->HandleTyping();
   translationText_->HandleKeys();
@@ -119,19 +117,15 @@ void Win32Form1Window::OnCreate() {
 }
 
 void Win32Form1Window::Show() {
-  // A shortcut set to "Run: Maximized", or start /max, gives the program's
-  // first ShowWindow its own command, whatever the program asks: undo it.
+  // A shortcut set to "Run: Maximized" or "Minimized" makes this first
+  // ShowWindow take its command instead: WM_SIZE undoes it.
   ShowWindow(window_, SW_SHOWNORMAL);
-  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   UpdateWindow(window_);
-  // A timer's message comes after everything else, painting included.
-  SetTimer(window_, kTooltipsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 // Shown also while another program has the focus: the window sits beside it.
 void Win32Form1Window::AddTooltips() {
-  if (tooltips_) return;
-  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  const HWND tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_,
                               nullptr);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -142,7 +136,7 @@ void Win32Form1Window::AddTooltips() {
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
     tool.lpszText = text.data();  // the tooltip keeps a copy
-    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -194,11 +188,6 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CREATE:
       OnCreate();
       return 0;
-    case WM_TIMER:
-      if (wParam != kTooltipsTimer) break;
-      KillTimer(window, kTooltipsTimer);
-      AddTooltips();
-      return 0;
     case WM_COMMAND:
       Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
       return 0;
@@ -234,14 +223,12 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETFOCUS:
       SetFocus(lastFocus_ ? lastFocus_ : controls_[ControlIndex("HexCombo1")]);
       return 0;
-    case WM_SYSCOMMAND:
-      // DefWindowProc carries out SC_MINIMIZE and SC_MAXIMIZE whatever the
-      // frame offers; neither is offered, but keys or other programs may ask.
-      if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
-      break;
     case WM_SIZE:
-      // Without a taskbar button, a minimised window could not be found
-      // again; a maximised one would be the same size in another state.
+      // The frame offers neither, but DefWindowProc carries out SC_MINIMIZE
+      // and SC_MAXIMIZE from the system menu's keys, and other programs and
+      // a shortcut's "Run" may ask: without a taskbar button nothing would
+      // bring a minimised window back, and a maximised one would be the same
+      // size in another state.
       if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       return 0;
     case WM_DESTROY:

@@ -23,8 +23,7 @@ class Win32Form1Window final : private WindowFrame {
   Win32Form1Window& operator=(const Win32Form1Window&) = delete;
 
   // Shows the window normal, at its one size, whatever show command the
-  // program was started with: the keyboard is in HexCombo1. Tooltips follow
-  // once the window is on screen.
+  // program was started with: the keyboard is in HexCombo1.
   void Show();
 
   // Takes what the window handles from the event loop before it is
@@ -55,7 +54,6 @@ class Win32Form1Window final : private WindowFrame {
   HWND window_ = nullptr;            // from WM_NCCREATE to WM_NCDESTROY
   Form1ControlWindows controls_{};  // the window's children, in focus order
   SIZE size_{};                     // the window's one size, frame included
-  HWND tooltips_ = nullptr;         // the window's, gone with it
   HWND lastFocus_ = nullptr;        // the control that had the keyboard when the window lost it
   std::unique_ptr<Win32PickList> hexCombo_;
   std::unique_ptr<Win32PickList> translationCombo_;

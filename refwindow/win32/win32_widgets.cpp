@@ -112,8 +112,8 @@ LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM
     Typed(static_cast<char>(wParam), static_cast<DWORD>(GetMessageTime()));
     return 0;
   }
-  // Shift+F10 asks for the context menu, as DefWindowProc makes it do;
-  // Wine's drop-down list keeps every system key to itself.
+  // Shift+F10 to DefWindowProc, which makes WM_CONTEXTMENU of it as
+  // documented; Wine's drop-down list would keep it.
   if (message == WM_SYSKEYDOWN && wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
     return DefWindowProcW(combo, message, wParam, lParam);
   }
