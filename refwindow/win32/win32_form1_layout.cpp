@@ -61,18 +61,9 @@ void FitClosedHeight(HWND combo, int pixels) {
   }
 }
 
-// Loads the icon at its size from the next larger image of the icon, as
-// comctl32 6 does. MinGW-w64's import library of comctl32 lacks the
-// function, which comctl32 6 exports by name; without it, the nearest image.
-UniqueIcon LoadIconScaledDown(HINSTANCE instance, int width, int height) {
-  using Function = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-  static const auto loadIconWithScaleDown = reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
-  HICON icon = nullptr;
-  if (!loadIconWithScaleDown || FAILED(loadIconWithScaleDown(instance, MAKEINTRESOURCEW(IDI_HEXLING), width, height, &icon))) {
-    icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_HEXLING), IMAGE_ICON, width, height, 0));
-  }
-  return UniqueIcon(icon);
+// The icon holds an image at each size the system asks at the usual DPIs.
+UniqueIcon LoadIconSized(HINSTANCE instance, int width, int height) {
+  return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_HEXLING), IMAGE_ICON, width, height, 0)));
 }
 
 }  // namespace
@@ -139,8 +130,8 @@ SIZE Form1FrameSize(UINT dpi) {
 
 Form1Icons SetForm1Icons(HWND window, HINSTANCE instance, UINT dpi) {
   Form1Icons icons{
-      LoadIconScaledDown(instance, GetSystemMetricsForDpi(SM_CXICON, dpi), GetSystemMetricsForDpi(SM_CYICON, dpi)),
-      LoadIconScaledDown(instance, GetSystemMetricsForDpi(SM_CXSMICON, dpi), GetSystemMetricsForDpi(SM_CYSMICON, dpi))};
+      LoadIconSized(instance, GetSystemMetricsForDpi(SM_CXICON, dpi), GetSystemMetricsForDpi(SM_CYICON, dpi)),
+      LoadIconSized(instance, GetSystemMetricsForDpi(SM_CXSMICON, dpi), GetSystemMetricsForDpi(SM_CYSMICON, dpi))};
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.large.get()));
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
   return icons;

@@ -31,16 +31,6 @@ void Win32PickList::Append(std::string_view entry) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
 }
 
-// All entries with one reservation of the control's storage and one redraw.
-void Win32PickList::AppendAll(const std::vector<std::string>& entries) {
-  std::size_t characters = 0;
-  for (const std::string& entry : entries) characters += entry.size() + 1;
-  SendMessageW(combo_, CB_INITSTORAGE, entries.size(), characters * sizeof(wchar_t));
-  SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
-  for (const std::string& entry : entries) Append(entry);
-  SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
-}
-
 int Win32PickList::Count() const { return Int(SendMessageW(combo_, CB_GETCOUNT, 0, 0)); }
 
 std::string Win32PickList::EntryAt(int index) const { return TextOf(combo_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }

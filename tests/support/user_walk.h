@@ -8,7 +8,6 @@
 #include <string>
 
 #include "opcode_table.h"
-#include "hex_values.h"
 #include "memory_widgets.h"
 #include "window_consistency.h"
 
@@ -51,7 +50,7 @@ class UserWalk {
         break;
       case 3: {  // the code's line, the same mnemonic, the code still selected
         promise.selected = pick(list.items.size());
-        promise.hexLine = OpcodeTable[HexValue(list.items[static_cast<std::size_t>(promise.selected)])];
+        promise.hexLine = HexToAsmCommand(list.items[static_cast<std::size_t>(promise.selected)]);
         list.UserDoubleClicks(promise.selected);
         break;
       }
