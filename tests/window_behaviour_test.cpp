@@ -72,7 +72,7 @@ const Row Rows[] = {
      {Press(Description, Key::End), Type(Description, "x"), Pick(MnemonicCombo, "BRK")}, {Line00, "BRK", "00"}},
     {"TypingInAnOpenListMovesItsHighlightAndPicksNothing", {Open(HexCombo), Type(HexCombo, "FF")},
      {Line00, "BRK", "00", {}, {}, NoControl, HexCombo, "FF  SBC  Absolute Long Indexed,X"}},
-    {"TypingAMnemonicInTheOpenListHighlightsIt", {Open(MnemonicCombo), Type(MnemonicCombo, "TXY")},
+    {"TheOpenMnemonicListHighlightsTheMnemonicTyped", {Open(MnemonicCombo), Type(MnemonicCombo, "TXY")},
      {Line00, "BRK", "00", {}, {}, NoControl, MnemonicCombo, "TXY"}},
     {"ReturnInAnOpenListPicksTheHighlightedEntry",
      {Open(HexCombo), Type(HexCombo, "AA"), Press(HexCombo, Key::Return)},
