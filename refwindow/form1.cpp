@@ -20,13 +20,13 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
       AllHexValuesList1(controls.AllHexValuesList1),
       frame_(frame) {
   TranslationCombo1.AppendAll({LineMnemonics.begin(), LineMnemonics.end()});
-  HexCombo1.OnPick([this] { OnHexPicked(); });
-  TranslationCombo1.OnPick([this] { OnAsmCommandPicked(); });
-  AllHexValuesList1.OnDoubleClick([this] { OnHexValueDoubleClicked(); });
-  AllHexValuesList1.OnReturnKey([this] { OnHexValueReturnPressed(); });
-  HexCombo1.OnCopy([this] { OnHexCopy(); });
-  TranslationCombo1.OnCopy([this] { OnAsmCommandCopy(); });
-  AllHexValuesList1.OnCopy([this] { OnHexValueCopy(); });
+  HexCombo1.picked.Connect([this] { OnHexPicked(); });
+  TranslationCombo1.picked.Connect([this] { OnAsmCommandPicked(); });
+  AllHexValuesList1.doubleClicked.Connect([this] { OnHexValueDoubleClicked(); });
+  AllHexValuesList1.returnPressed.Connect([this] { OnHexValueReturnPressed(); });
+  HexCombo1.copyAsked.Connect([this] { OnHexCopy(); });
+  TranslationCombo1.copyAsked.Connect([this] { OnAsmCommandCopy(); });
+  AllHexValuesList1.copyAsked.Connect([this] { OnHexValueCopy(); });
 }
 
 void Form1::OnFormLoad() {

@@ -13,6 +13,19 @@ namespace hexling {
 
 using Reaction = std::function<void()>;
 
+// Something the user did to a control: the window logic connects its
+// reaction, and the binding raises it.
+class Event {
+ public:
+  void Connect(Reaction reaction) { reaction_ = std::move(reaction); }
+  void Raise() const {
+    if (reaction_) reaction_();
+  }
+
+ private:
+  Reaction reaction_;
+};
+
 // A drop-down list the user can only pick from.
 class PickList {
  public:
@@ -38,29 +51,15 @@ class PickList {
   // and exactly once whatever the toolkit reports on its own.
   void SetText(std::string_view text) {
     SelectEntry(text);
-    Picked();
+    picked.Raise();
   }
 
-  void OnPick(Reaction reaction) { pickReaction_ = std::move(reaction); }
-  // A binding calls this when the user picks an entry, the shown one included.
-  void Picked() const {
-    if (pickReaction_) pickReaction_();
-  }
-
-  void OnCopy(Reaction reaction) { copyReaction_ = std::move(reaction); }
-  // A binding calls this when the user asks to copy from the list, by a key
-  // or a menu.
-  void CopyAsked() const {
-    if (copyReaction_) copyReaction_();
-  }
+  Event picked;     // the user picked an entry, the shown one included
+  Event copyAsked;  // by a key or a menu
 
  protected:
   // Changes the selection only: must not report a pick of its own.
   virtual void SelectEntry(std::string_view text) = 0;
-
- private:
-  Reaction pickReaction_;
-  Reaction copyReaction_;
 };
 
 // A single-selection list box. Selecting an item runs no reaction.
@@ -80,30 +79,9 @@ class ItemList {
   // The selected item's text; empty when nothing is selected.
   std::string SelectedText() const { return ItemAt(SelectedIndex()); }
 
-  void OnDoubleClick(Reaction reaction) { doubleClickReaction_ = std::move(reaction); }
-  // A binding calls this when the user double-clicks an item.
-  void DoubleClicked() const {
-    if (doubleClickReaction_) doubleClickReaction_();
-  }
-
-  void OnReturnKey(Reaction reaction) { returnKeyReaction_ = std::move(reaction); }
-  // A binding calls this when the user presses Return, or Enter on the
-  // keypad, in the list.
-  void ReturnPressed() const {
-    if (returnKeyReaction_) returnKeyReaction_();
-  }
-
-  void OnCopy(Reaction reaction) { copyReaction_ = std::move(reaction); }
-  // A binding calls this when the user asks to copy from the list, by a key
-  // or a menu.
-  void CopyAsked() const {
-    if (copyReaction_) copyReaction_();
-  }
-
- private:
-  Reaction doubleClickReaction_;
-  Reaction returnKeyReaction_;
-  Reaction copyReaction_;
+  Event doubleClicked;  // an item
+  Event returnPressed;  // Return, or Enter on the keypad
+  Event copyAsked;      // by a key or a menu
 };
 
 // A multi-line text box that the program writes and never reads back.

@@ -114,7 +114,7 @@ TEST_F(Form1Model, DoubleClickOrReturnPicksTheLineOfEveryCodeAndKeepsTheCodeSele
         PickHex(code == "00" ? "FF" : "00");
         PickMnemonic(mnemonic);
         window.allHexValuesList.Select(index);
-        byReturn ? window.allHexValuesList.ReturnPressed() : window.allHexValuesList.UserDoubleClicks(index);
+        byReturn ? window.allHexValuesList.returnPressed.Raise() : window.allHexValuesList.UserDoubleClicks(index);
         EXPECT_EQ(Broken(window, {HexToAsmCommand(code), mnemonic, index}), "") << code << (byReturn ? " by Return" : "");
       }
     }
@@ -124,21 +124,21 @@ TEST_F(Form1Model, DoubleClickOrReturnPicksTheLineOfEveryCodeAndKeepsTheCodeSele
 TEST_F(Form1Model, ReturnWithoutASelectedCodeDoesNothing) {
   PickHex("B9");
   window.allHexValuesList.Select(-1);
-  window.allHexValuesList.ReturnPressed();
+  window.allHexValuesList.returnPressed.Raise();
   EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", -1}), "") << "a double-click would go to line 00";
 }
 
 TEST_F(Form1Model, CopyTakesWhatEachListShowsAndChangesNothing) {
   PickHex("A9");
-  window.hexCombo.CopyAsked();
-  window.translationCombo.CopyAsked();
-  window.allHexValuesList.CopyAsked();
+  window.hexCombo.copyAsked.Raise();
+  window.translationCombo.copyAsked.Raise();
+  window.allHexValuesList.copyAsked.Raise();
   window.translationCombo.open = true;  // highlighted, not picked
   window.translationCombo.highlighted = 2;
-  window.translationCombo.CopyAsked();
+  window.translationCombo.copyAsked.Raise();
   window.translationCombo.open = false;
   window.allHexValuesList.Select(-1);
-  window.allHexValuesList.CopyAsked();
+  window.allHexValuesList.copyAsked.Raise();
   EXPECT_EQ(window.frame.clipboard, (Items{"A9  LDA  Immediate", "LDA", "A1", "ASL"}));
   EXPECT_EQ(Broken(window, {"A9  LDA  Immediate", "LDA", -1}), "");
 }
@@ -165,7 +165,7 @@ TEST_F(Form1Model, DoubleClickWithoutACodeFallsBackToLine00) {
   const auto doubleClickGoesToLine00 = [&](auto prepare, const char* what) {
     PickHex("A9");
     prepare();
-    window.allHexValuesList.DoubleClicked();
+    window.allHexValuesList.doubleClicked.Raise();
     EXPECT_EQ(window.hexCombo.Text(), "00  BRK  Stack/Interrupt") << what;
     EXPECT_EQ(window.translationCombo.Text(), "BRK") << what;
     EXPECT_EQ(Broken(window, {"00  BRK  Stack/Interrupt", "BRK", 0}), "") << what;

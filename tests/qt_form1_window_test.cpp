@@ -187,7 +187,7 @@ TEST(QtPickList, AssigningRunsTheReactionExactlyOnceAlsoWhenNothingChanges) {
   QtPickList pickList(combo);
   for (const char* entry : {"ADC", "AND", "ASL"}) pickList.Append(entry);
   std::vector<std::string> seen;
-  pickList.OnPick([&] { seen.push_back(pickList.Text()); });
+  pickList.picked.Connect([&] { seen.push_back(pickList.Text()); });
 
   pickList.SetText("AND");
   pickList.SetText("AND");

@@ -103,7 +103,7 @@ TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
   };
   std::vector<std::string> picks;
   PickList& combo = window.Model().TranslationCombo1;
-  combo.OnPick([&] { picks.push_back(combo.Text()); });
+  combo.picked.Connect([&] { picks.push_back(combo.Text()); });
   for (const auto& order : orders) {
     combo.SetText("ADC");
     picks.clear();
@@ -279,7 +279,7 @@ TEST(Win32Program, AFailureInAReactionEndsTheLoopWithStatus1AndKeepsTheFirst) {
     Win32Form1Window window(GetModuleHandleW(nullptr));
     window.Show();
     int reactions = 0;
-    window.Model().HexCombo1.OnPick([&] { throw std::runtime_error("injected " + std::to_string(++reactions)); });
+    window.Model().HexCombo1.picked.Connect([&] { throw std::runtime_error("injected " + std::to_string(++reactions)); });
     const HWND combo = static_cast<Win32PickList&>(window.Model().HexCombo1).Handle();
     for (int press = 0; press < 2; ++press) {
       PostMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);

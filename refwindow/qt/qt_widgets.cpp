@@ -54,16 +54,16 @@ template <class List>
 void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPoint()> keyboardPlace,
                std::function<void(QPoint)> pointedAt = {}) {
   OnKeys(control, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, context,
-         [&list] { list.CopyAsked(); });
+         [&list] { list.copyAsked.Raise(); });
   control.setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(&control, &QWidget::customContextMenuRequested, &context, [&control, &list, pointedAt](QPoint at) {
     if (pointedAt) pointedAt(at);
-    if (CopyChosen(control, at)) list.CopyAsked();
+    if (CopyChosen(control, at)) list.copyAsked.Raise();
   });
   // The platform turns the Menu key into a context menu event at the current
   // item; Shift+F10 it leaves to the program.
   OnKeys(control, {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, context, [&control, &list, keyboardPlace] {
-    if (CopyChosen(control, keyboardPlace())) list.CopyAsked();
+    if (CopyChosen(control, keyboardPlace())) list.copyAsked.Raise();
   });
 }
 
@@ -71,7 +71,7 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPo
 
 QtPickList::QtPickList(QComboBox& combo)
     : combo_(combo), typeAhead_(std::chrono::milliseconds(QApplication::keyboardInputInterval())) {
-  QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { Picked(); });
+  QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { picked.Raise(); });
   OfferCopy(combo, *this, connections_, [&combo] { return QPoint(0, combo.height()); });
   combo.installEventFilter(this);
   combo.view()->installEventFilter(this);
@@ -96,7 +96,7 @@ bool QtPickList::eventFilter(QObject* watched, QEvent* event) {
     open.setCurrentIndex(open.model()->index(index, 0));
   } else if (index != current) {
     combo_.setCurrentIndex(index);
-    Picked();
+    picked.Raise();
   }
   return true;
 }
@@ -132,11 +132,11 @@ void QtPickList::SelectEntry(std::string_view text) {
 }
 
 QtItemList::QtItemList(QListWidget& list) : list_(list) {
-  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, [this] { DoubleClicked(); });
+  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, [this] { doubleClicked.Raise(); });
   // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &connections_, [this] { ReturnPressed(); });
+    QObject::connect(shortcut, &QShortcut::activated, &connections_, [this] { returnPressed.Raise(); });
   }
   // From the keyboard, the menu shows below the selected code, as the Menu key's does.
   const auto belowTheCode = [this] { return list_.visualItemRect(list_.currentItem()).bottomLeft(); };

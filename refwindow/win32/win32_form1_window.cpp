@@ -97,9 +97,11 @@ void Win32Form1Window::OnCreate() {
   allHexValuesList_ = std::make_unique<Win32ItemList>(controls_[ControlIndex("AllHexValuesList1")]);
 
   const UINT dpi = GetDpiForWindow(window_);
-  Layout(dpi);
+  fonts_ = LayOutForm1Controls(controls_, dpi);
   icons_ = SetForm1Icons(window_, instance_, dpi);
-  Resize(Form1FrameSize(dpi));
+  // WM_GETMINMAXINFO gives this size from here on: set before the window takes it.
+  size_ = Form1FrameSize(dpi);
+  SetWindowPos(window_, nullptr, 0, 0, size_.cx, size_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   WindowFrame& frame = *this;
   form_ = std::make_unique<Form1>(frame, Form1Controls{.HexCombo1 = *hexCombo_,
@@ -151,17 +153,6 @@ bool Win32Form1Window::PreTranslateMessage(MSG& message) const {
          IsDialogMessageW(window_, &message);
 }
 
-// Places the controls and gives them their fonts at `dpi`; the fonts they had
-// go once the new ones are in use.
-void Win32Form1Window::Layout(UINT dpi) { fonts_ = LayOutForm1Controls(controls_, dpi); }
-
-// The one size the window may have: WM_GETMINMAXINFO gives it from here on,
-// so it is set before the window takes it.
-void Win32Form1Window::Resize(SIZE size) {
-  size_ = size;
-  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // The object is attached to its window from the window's first message to
 // its last, as in the scratch program.
 LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -201,12 +192,12 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       size_ = {suggested.right - suggested.left, suggested.bottom - suggested.top};
       SetWindowPos(window, nullptr, suggested.left, suggested.top, size_.cx, size_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-      Layout(LOWORD(wParam));
+      fonts_ = LayOutForm1Controls(controls_, LOWORD(wParam));
       icons_ = SetForm1Icons(window, instance_, LOWORD(wParam));
       return 0;
     }
     case WM_THEMECHANGED:  // the drop-down lists' fields may have another height now
-      Layout(GetDpiForWindow(window));
+      fonts_ = LayOutForm1Controls(controls_, GetDpiForWindow(window));
       break;
     case WM_GETMINMAXINFO: {
       if (size_.cx == 0) break;
@@ -247,20 +238,23 @@ void Win32Form1Window::Command(HWND control, WORD code, WORD id) {
   } else if (control == translationCombo_->Handle()) {
     translationCombo_->Notified(code);
   } else if (control == allHexValuesList_->Handle() && code == LBN_DBLCLK) {
-    allHexValuesList_->DoubleClicked();
+    allHexValuesList_->doubleClicked.Raise();
   } else if (id == IDOK && GetFocus() == allHexValuesList_->Handle()) {
-    allHexValuesList_->ReturnPressed();  // the dialog keys send Return as IDOK
+    allHexValuesList_->returnPressed.Raise();  // the dialog keys send Return as IDOK
   }
+}
+
+const Event* Win32Form1Window::CopyAskedOf(HWND list) const {
+  if (list == hexCombo_->Handle()) return &hexCombo_->copyAsked;
+  if (list == translationCombo_->Handle()) return &translationCombo_->copyAsked;
+  if (list == allHexValuesList_->Handle()) return &allHexValuesList_->copyAsked;
+  return nullptr;
 }
 
 // The description copies its selection itself, as it would on Ctrl+C.
 void Win32Form1Window::CopyFrom(HWND control) {
-  if (control == hexCombo_->Handle()) {
-    hexCombo_->CopyAsked();
-  } else if (control == translationCombo_->Handle()) {
-    translationCombo_->CopyAsked();
-  } else if (control == allHexValuesList_->Handle()) {
-    allHexValuesList_->CopyAsked();
+  if (const Event* copyAsked = CopyAskedOf(control)) {
+    copyAsked->Raise();
   } else if (control == translationText_->Handle()) {
     SendMessageW(control, WM_COPY, 0, 0);
   }
@@ -271,10 +265,8 @@ void Win32Form1Window::CopyFrom(HWND control) {
 // WM_CONTEXTMENU documents. A right-click on a code selects it first. False
 // for anything else, which DefWindowProc handles.
 bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
-  if (!form_ || (control != hexCombo_->Handle() && control != translationCombo_->Handle() &&
-                 control != allHexValuesList_->Handle())) {
-    return false;
-  }
+  const Event* const copyAsked = form_ ? CopyAskedOf(control) : nullptr;
+  if (!copyAsked) return false;
   POINT place{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   const bool onCodes = control == allHexValuesList_->Handle();
   if (place.x == -1 && place.y == -1) {
@@ -290,7 +282,7 @@ bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
   AppendMenuW(menu.get(), MF_STRING, kCopyCommand, (Wide(Form1Layout.copyCommand) + L"\tCtrl+C").c_str());
   if (TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, place.x, place.y, window_, nullptr) ==
       kCopyCommand) {
-    CopyFrom(control);
+    copyAsked->Raise();
   }
   return true;
 }

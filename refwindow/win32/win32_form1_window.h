@@ -39,9 +39,8 @@ class Win32Form1Window final : private WindowFrame {
   void OnCreate();
   void Command(HWND control, WORD code, WORD id);
   void CopyFrom(HWND control);
+  const Event* CopyAskedOf(HWND list) const;  // null for any other control
   bool ShowCopyMenu(HWND control, LPARAM at);
-  void Layout(UINT dpi);
-  void Resize(SIZE size);
   void AddTooltips();
   void MakeTopmost() override;
   void CopyToClipboard(std::string_view text) override;

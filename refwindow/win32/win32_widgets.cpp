@@ -92,7 +92,7 @@ void Win32PickList::PickCurrent(bool always) {
   const int current = CurrentIndex();
   if (!always && current == picked_) return;
   picked_ = current;
-  Picked();
+  picked.Raise();
 }
 
 LRESULT Win32PickList::OnMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {

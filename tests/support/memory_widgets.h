@@ -28,7 +28,7 @@ class MemoryPickList final : public PickList {
   // What a user's pick does: select, then report the pick.
   void UserPicks(int index) {
     selected = InRange(index, entries.size()) ? index : -1;
-    Picked();
+    picked.Raise();
   }
 
   std::vector<std::string> entries;
@@ -60,7 +60,7 @@ class MemoryItemList final : public ItemList {
   // A double-click selects the item under the pointer, then reports itself.
   void UserDoubleClicks(int index) {
     Select(index);
-    DoubleClicked();
+    doubleClicked.Raise();
   }
 
   std::vector<std::string> items;

@@ -59,7 +59,7 @@ class UserWalk {
         promise.selected = -1;
         if (choice % 2 == 0) {  // and a double-click then falls back to line 00
           promise = {std::string(OpcodeTable[0]), "BRK", 0};
-          list.DoubleClicked();
+          list.doubleClicked.Raise();
         }
         break;
     }
