@@ -66,14 +66,9 @@ constexpr std::array<int, 256> RowOfEachCode() {
   return rowOf;
 }
 
-constexpr bool EveryCodeStandsInExactlyOneList() {
-  const auto rowOf = RowOfEachCode();
-  return std::all_of(rowOf.begin(), rowOf.end(), [](int row) { return row >= 0; });
-}
-
-// With every code in one list and the keys distinct, this makes each list
-// exactly the codes of the lines that carry its mnemonic.
-constexpr bool EachCodeIsListedUnderItsLinesMnemonic() {
+// With the keys distinct, this makes each list exactly the codes of the lines
+// that carry its mnemonic.
+constexpr bool EachCodeIsListedOnceUnderItsLinesMnemonic() {
   const auto rowOf = RowOfEachCode();
   for (std::size_t byte = 0; byte < OpcodeTable.size(); ++byte) {
     if (rowOf[byte] < 0) return false;
@@ -92,8 +87,8 @@ static_assert(KeysAreThreeCapitals(), "a mnemonic is three uppercase letters");
 static_assert(KeysAreDistinct(), "a mnemonic has one row");
 static_assert(EveryRowIsDescribed(), "every mnemonic has a description");
 static_assert(ListsAreAscendingCodesOneBlankApart(), "an opcode list is ascending codes, one blank apart");
-static_assert(EveryCodeStandsInExactlyOneList(), "each of the 256 codes stands in exactly one list");
-static_assert(EachCodeIsListedUnderItsLinesMnemonic(), "a code is listed under the mnemonic that its line carries");
+static_assert(EachCodeIsListedOnceUnderItsLinesMnemonic(),
+              "each of the 256 codes stands in exactly one list, that of the mnemonic its line carries");
 static_assert(OnlyJmlAndJslHaveNoCodes(), "JML and JSL carry no line; every other mnemonic does");
 static_assert(LineMnemonics.size() == AsmCommandTable.size() - 2,
               "the pickable mnemonics are the rows less JML and JSL");

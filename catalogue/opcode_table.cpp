@@ -35,18 +35,10 @@ constexpr bool EveryLineHasItsShape() {
   return true;
 }
 
-constexpr bool NoLineCarriesALongJumpName() {
-  for (const std::string_view line : OpcodeTable) {
-    if (MnemonicOf(line) == "JML" || MnemonicOf(line) == "JSL") return false;
-  }
-  return true;
-}
-
 static_assert(KeysAreTheirOwnIndex(), "line n must start with the two-digit uppercase hex of n");
 static_assert(EveryLineHasItsShape(),
               "every line is key, two blanks, three capitals, two blanks and a mode, "
               "without trailing blanks; only 42 (WDM) has no mode");
-static_assert(NoLineCarriesALongJumpName(), "the long jumps are written JMP and JSR");
 
 constexpr std::uint64_t TableFingerprint() {
   Fingerprint fingerprint;

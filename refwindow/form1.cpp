@@ -32,7 +32,6 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
 void Form1::OnFormLoad() {
   frame_.MakeTopmost();
   std::vector<std::string> lines;
-  lines.reserve(256);
   for (int byte = 0; byte < 256; ++byte) {
     const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
     lines.push_back(HexToAsmCommand(std::string_view(code.data(), code.size())));

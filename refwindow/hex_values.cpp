@@ -21,7 +21,6 @@ std::uint32_t HexValue(std::string_view text) {
 
 std::vector<std::string> SplitHexValues(std::string_view text) {
   std::vector<std::string> items;
-  items.reserve(text.size() / 3 + 1);
   for (std::size_t at = 0; at < text.size(); at += 3) items.emplace_back(text.substr(at, 2));
   return items;
 }

@@ -29,13 +29,11 @@ QWidget* NewControl(ControlKind kind, QWidget* window) {
   switch (kind) {
     case ControlKind::PickList: {
       auto* const combo = new QComboBox(window);
-      GiveForm1Style(*combo);  // before its open list is made, which takes its form from the style
       combo->setMaxVisibleItems(Form1Layout.openListRows);
       return combo;
     }
     case ControlKind::TextPane: {
       auto* const text = new QPlainTextEdit(window);
-      GiveForm1Style(*text);
       text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -46,7 +44,6 @@ QWidget* NewControl(ControlKind kind, QWidget* window) {
       break;
   }
   auto* const list = new QListWidget(window);
-  GiveForm1Style(*list);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   return list;
 }
@@ -71,6 +68,7 @@ Form1Widgets NewForm1Controls(QWidget& window) {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const ControlLayout& layout = Form1Layout.controls[i];
     QWidget* const control = NewControl(layout.kind, &window);
+    GiveForm1Style(*control);  // before a drop-down list's open list is made, which takes its form from the style
     control->setObjectName(Text(layout.name));
     control->setGeometry(Pixels(layout.place.left, dpiX), Pixels(layout.place.top, dpiY),
                          Pixels(layout.place.width, dpiX), Pixels(layout.place.height, dpiY));

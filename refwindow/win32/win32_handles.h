@@ -9,26 +9,18 @@
 
 namespace hexling {
 
-struct WindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct IconDestroyer {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-struct MenuDestroyer {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-struct AcceleratorTableDestroyer {
-  void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+template <class Handle, auto Release>
+struct Releaser {
+  void operator()(Handle handle) const { Release(handle); }
 };
 
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
-using UniqueAcceleratorTable = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorTableDestroyer>;
+template <class Handle, auto Release>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<Handle, Release>>;
+
+using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
+using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
+using UniqueAcceleratorTable = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 
 }  // namespace hexling
