@@ -121,22 +121,6 @@ TEST(OpcodeCatalogue, RejectsEveryOtherLengthAndPadding) {
   }
 }
 
-// The codes of each mnemonic, read off the grid rather than the table.
-TEST(MnemonicCatalogue, ListsEveryCodeOfTheMnemonicInAscendingOrder) {
-  std::map<std::string, std::string, std::less<>> codesOf;
-  for (int byte = 0; byte < 256; ++byte) {
-    std::string& codes = codesOf[std::string(kMnemonicGrid[byte >> 4].substr((byte & 0xF) * 4, 3))];
-    if (!codes.empty()) codes += ' ';
-    codes += Code(byte);
-  }
-  for (const AsmCommandRow& row : AsmCommandTable) {
-    std::string codes = "left over";
-    DescribeAsmCommand(row.mnemonic, codes);
-    const auto expected = codesOf.find(row.mnemonic);
-    EXPECT_EQ(codes, expected == codesOf.end() ? "" : expected->second) << row.mnemonic;
-  }
-}
-
 TEST(MnemonicCatalogue, KeepsTheProgramsOwnWording) {
   const std::pair<std::string_view, std::string_view> wordings[] = {
       {"ADC", "Add to Accumulator with Carry"},

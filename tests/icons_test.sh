@@ -13,4 +13,6 @@ for drawn_file in "$drawn"/*; do
   name=$(basename "$drawn_file")
   check "$name is as drawn" cmp "$drawn_file" "$source_dir/refwindow/icons/$name"
 done
+read -r _ _ colours _ < <(grep -m 1 -o '"[0-9]* [0-9]* [0-9]* [0-9]*"' "$source_dir/refwindow/icons/hexling.xpm" | tr -d '"')
+check "the window's icon has 256 colours at most (has $colours)" test "${colours:-999}" -le 256
 finish_checks

@@ -81,16 +81,6 @@ TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyleAndLeaveItAlone)
   }
 }
 
-// The desktop shows the PNG, the window the compiled-in XPM: one picture, of
-// 32 x 32 pixels in 256 colours at most.
-TEST_F(Form1Binding, TheWindowsIconIsTheInstalledPicture) {
-  const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
-  EXPECT_EQ(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-  EXPECT_LE(icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).colorCount(), 256);
-  const QImage installed(QStringLiteral(HEXLING_SOURCE_DIR "/refwindow/icons/hexling.png"));
-  EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), installed.convertToFormat(QImage::Format_ARGB32));
-}
-
 // Whether the band of `depth` device pixels along one side of `rect` shows a
 // frame line along at least 80% of the side (corners left out): a pixel
 // darker than the base colour, which the contents are filled with.

@@ -170,14 +170,12 @@ class QtWindowDriver final : public WindowDriver {
     QToolTip::hideText();
     return text;
   }
-  int FontPixels(std::size_t control) override { return QFontInfo(Control(control).font()).pixelSize(); }
-  bool FontIsFixedPitch(std::size_t control) override {
-    const QFontMetrics metrics(Control(control).font());
-    return metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW"));
-  }
-  bool FontIsRegular(std::size_t control) override {
+  FontShown Font(std::size_t control) override {
     const QFontInfo font(Control(control).font());
-    return font.weight() == QFont::Normal && !font.italic();
+    const QFontMetrics metrics(Control(control).font());
+    return {font.pixelSize(),
+            metrics.horizontalAdvance(QStringLiteral("iiii")) == metrics.horizontalAdvance(QStringLiteral("WWWW")),
+            font.weight() == QFont::Normal && !font.italic()};
   }
   bool ShowsWholeDescription() override {
     return Edit().document()->firstBlock().layout()->lineCount() >= 2 && Edit().verticalScrollBar()->maximum() == 0;

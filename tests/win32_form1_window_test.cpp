@@ -226,8 +226,8 @@ TEST_F(Win32Binding, OnAMoveToAnotherDpiItTakesTheSuggestedRectangleAndLaysItsel
                                                << taken.right << "," << taken.bottom;
 
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(driver.Place(i), scale.places[i]) << scale.dpi << " dpi, control " << i;
-    EXPECT_EQ(driver.FontPixels(testing::HexCombo), scale.largeFont) << scale.dpi << ": the font in use is gone";
-    EXPECT_EQ(driver.FontPixels(testing::CodeList), scale.smallFont) << scale.dpi;
+    EXPECT_EQ(driver.Font(testing::HexCombo).pixels, scale.largeFont) << scale.dpi << ": the font in use is gone";
+    EXPECT_EQ(driver.Font(testing::CodeList).pixels, scale.smallFont) << scale.dpi;
     for (const HFONT old : oldFonts) {
       if (old == fontOf(hexCombo) || old == fontOf(list)) continue;  // a handle made again
       EXPECT_EQ(GetObjectType(old), 0u) << scale.dpi << ": a font no longer in use is kept";
@@ -249,26 +249,6 @@ TEST(Win32PickList, AssigningSelectsTheEntryOfExactlyThatText) {
   EXPECT_EQ(pickList.Text(), "");
   EXPECT_EQ(pickList.EntryAt(3), "");
   DestroyWindow(combo);
-}
-
-// Closed by its close box or destroyed any other way, the window ends the
-// event loop with status 0.
-TEST(Win32Program, HoweverTheWindowGoesTheEventLoopEndsWithStatus0) {
-  for (const bool close : {true, false}) {
-    Win32Form1Window window(GetModuleHandleW(nullptr));
-    window.Show();
-    const HWND handle = window.Handle();
-    if (close) {
-      PostMessageW(handle, WM_CLOSE, 0, 0);
-    } else {
-      DestroyWindow(handle);
-    }
-    // Should nothing end the loop, this does, with another status.
-    const UINT_PTR deadline = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
-    EXPECT_EQ(RunEventLoop(window), 0) << (close ? "closed" : "destroyed");
-    KillTimer(nullptr, deadline);
-    EXPECT_FALSE(IsWindow(handle));
-  }
 }
 
 // A failure in a reaction reaches no further than the window procedure: the

@@ -211,21 +211,18 @@ class Win32WindowDriver final : public WindowDriver {
     SendMessageW(tooltips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
     return Ascii(text);
   }
-  int FontPixels(std::size_t control) override {
-    const TEXTMETRICW metrics = Metrics(control);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-  }
-  bool FontIsFixedPitch(std::size_t control) override {
+  FontShown Font(std::size_t control) override {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ before = SelectObject(screen, reinterpret_cast<HFONT>(SendMessageW(Control(control), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
     SIZE narrow{}, wide{};
-    WithFont(control, [&](HDC dc) {
-      GetTextExtentPoint32W(dc, L"iiii", 4, &narrow);
-      GetTextExtentPoint32W(dc, L"WWWW", 4, &wide);
-    });
-    return narrow.cx == wide.cx;
-  }
-  bool FontIsRegular(std::size_t control) override {
-    const TEXTMETRICW metrics = Metrics(control);
-    return metrics.tmWeight == FW_NORMAL && !metrics.tmItalic;
+    GetTextExtentPoint32W(screen, L"iiii", 4, &narrow);
+    GetTextExtentPoint32W(screen, L"WWWW", 4, &wide);
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    return {metrics.tmHeight - metrics.tmInternalLeading, narrow.cx == wide.cx,
+            metrics.tmWeight == FW_NORMAL && !metrics.tmItalic};
   }
   bool ShowsWholeDescription() override {
     const HWND text = Control(Description);
@@ -278,19 +275,6 @@ class Win32WindowDriver final : public WindowDriver {
     PostMessageW(control, down, down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON, at);
     PostMessageW(control, down == WM_RBUTTONDOWN ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
     Pump();
-  }
-  template <class Use>
-  void WithFont(std::size_t control, Use use) {
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ before = SelectObject(screen, reinterpret_cast<HFONT>(SendMessageW(Control(control), WM_GETFONT, 0, 0)));
-    use(screen);
-    SelectObject(screen, before);
-    ReleaseDC(nullptr, screen);
-  }
-  TEXTMETRICW Metrics(std::size_t control) {
-    TEXTMETRICW metrics{};
-    WithFont(control, [&](HDC dc) { GetTextMetricsW(dc, &metrics); });
-    return metrics;
   }
   // Where the keys for the control go: the control, given the keyboard;
   // an open list's field keeps it.

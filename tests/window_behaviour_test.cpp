@@ -210,9 +210,7 @@ TEST_P(EachControl, SitsInPlaceWithItsTooltipAndFont) {
   const auto window = NewWindowDriver();
   EXPECT_EQ(window->Place(control), PlacesAt96Dpi[control]);
   EXPECT_EQ(window->Tooltip(control), Form1Layout.controls[control].tooltip);
-  EXPECT_EQ(window->FontPixels(control), FontPixelsAt96Dpi[control]);
-  EXPECT_TRUE(window->FontIsFixedPitch(control)) << "i and W differ in width";
-  EXPECT_TRUE(window->FontIsRegular(control));
+  EXPECT_EQ(window->Font(control), (FontShown{FontPixelsAt96Dpi[control], true, true}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, EachControl, ::testing::Values(HexCombo, MnemonicCombo, Description, CodeList),

@@ -36,6 +36,17 @@ struct PixelRect {
   }
 };
 
+// A control's font as drawn: its em height, and whether it is fixed-pitch
+// (i as wide as W) and regular (weight 400, not italic).
+struct FontShown {
+  int pixels;
+  bool fixedPitch, regular;
+  bool operator==(const FontShown&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const FontShown& font) {
+    return out << font.pixels << " px" << (font.fixedPitch ? "" : ", proportional") << (font.regular ? "" : ", not regular");
+  }
+};
+
 // Where each control sits at 96 DPI, in focus order, and its font's em height.
 inline constexpr PixelRect PlacesAt96Dpi[] = {{0, 0, 457, 26}, {0, 26, 81, 26}, {80, 26, 377, 82}, {0, 56, 79, 52}};
 inline constexpr int FontPixelsAt96Dpi[] = {16, 16, 16, 13};
@@ -70,9 +81,7 @@ class WindowDriver {
   // What each control is, as shown at 96 DPI.
   virtual PixelRect Place(std::size_t control) = 0;  // in the client area
   virtual std::string Tooltip(std::size_t control) = 0;
-  virtual int FontPixels(std::size_t control) = 0;  // the em height
-  virtual bool FontIsFixedPitch(std::size_t control) = 0;
-  virtual bool FontIsRegular(std::size_t control) = 0;  // weight 400, not italic
+  virtual FontShown Font(std::size_t control) = 0;
   virtual bool ShowsWholeDescription() = 0;  // every line of it, on more than one line
 };
 

@@ -23,7 +23,6 @@ class MemoryPickList final : public PickList {
     return InRange(index, entries.size()) ? entries[static_cast<std::size_t>(index)] : std::string();
   }
   std::string Text() const override { return EntryAt(selected); }
-  std::string HighlightedText() const override { return open ? EntryAt(highlighted) : Text(); }
 
   // What a user's pick does: select, then report the pick.
   void UserPicks(int index) {
@@ -33,8 +32,6 @@ class MemoryPickList final : public PickList {
 
   std::vector<std::string> entries;
   int selected = -1;
-  bool open = false;     // the list open,
-  int highlighted = -1;  // with this entry highlighted
 
  protected:
   void SelectEntry(std::string_view text) override {
