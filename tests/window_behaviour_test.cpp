@@ -3,6 +3,7 @@
 // binding of this test program by its driver, on real controls.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,21 +15,19 @@
 namespace hexling::testing {
 namespace {
 
-struct Step {
-  enum Kind { Press, Type, Open, Pick, Click, DoubleClick, Menu } kind;
-  std::size_t control = NoControl;
-  std::string_view text = {};  // characters, an entry or a code
-  Key key = Key::Down;
-  MenuBy by = MenuBy::RightButton;
-};
+// What a user does, in the driver's terms.
+using Step = std::function<void(WindowDriver&)>;
 
-Step Press(std::size_t control, Key key) { return {Step::Press, control, {}, key}; }
-Step Type(std::size_t control, std::string_view characters) { return {Step::Type, control, characters}; }
-Step Open(std::size_t combo) { return {Step::Open, combo}; }
-Step Pick(std::size_t combo, std::string_view entry) { return {Step::Pick, combo, entry}; }
-Step Click(std::string_view code) { return {Step::Click, CodeList, code}; }
-Step DoubleClick(std::string_view code) { return {Step::DoubleClick, CodeList, code}; }
-Step Menu(std::size_t list, MenuBy by, std::string_view code = {}) { return {Step::Menu, list, code, Key::Down, by}; }
+Step Press(std::size_t control, Key key) { return [=](WindowDriver& window) { window.Press(control, key); }; }
+Step Type(std::size_t control, std::string_view text) { return [=](WindowDriver& window) { window.Type(control, text); }; }
+Step Open(std::size_t combo) { return [=](WindowDriver& window) { window.OpenList(combo); }; }
+Step Pick(std::size_t combo, std::string_view entry) { return [=](WindowDriver& window) { window.ClickEntry(combo, entry); }; }
+Step Click(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 1); }; }
+Step DoubleClick(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 2); }; }
+// The menu offers Copy alone, which is chosen.
+Step Menu(std::size_t list, MenuBy by, std::string_view code = {}) {
+  return [=](WindowDriver& window) { EXPECT_EQ(window.CopyByMenu(list, by, code), std::vector<std::string>{"Copy"}); };
+}
 
 // What the window shows after the steps. The description and the codes are
 // the mnemonic's; the other lists are closed.
@@ -137,31 +136,12 @@ std::string Joined(const std::vector<std::string>& codes) {
   return joined;
 }
 
-void Perform(WindowDriver& window, const Step& step) {
-  switch (step.kind) {
-    case Step::Press:
-      return window.Press(step.control, step.key);
-    case Step::Type:
-      return window.Type(step.control, step.text);
-    case Step::Open:
-      return window.OpenList(step.control);
-    case Step::Pick:
-      return window.ClickEntry(step.control, step.text);
-    case Step::Click:
-    case Step::DoubleClick:
-      return window.ClickCode(step.text, step.kind == Step::Click ? 1 : 2);
-    case Step::Menu:
-      EXPECT_EQ(window.CopyByMenu(step.control, step.by, step.text), std::vector<std::string>{"Copy"});
-      return;
-  }
-}
-
 TEST_P(Behaviour, Row) {
   const Row& row = GetParam();
   const auto window = NewWindowDriver();
   window->SetClipboard(NothingCopied);
   const std::string before = window->Clipboard();  // empty where there is no clipboard (Wayland with no seat)
-  for (const Step& step : row.steps) Perform(*window, step);
+  for (const Step& step : row.steps) step(*window);
 
   const Shows& shows = row.shows;
   std::string codes;
