@@ -78,7 +78,6 @@ class Win32WindowDriver final : public WindowDriver {
   Win32WindowDriver() {
     window_.emplace(GetModuleHandleW(nullptr));
     window_->Show();
-    Sleep(3 * USER_TIMER_MINIMUM);  // what the window does once on screen
     Pump();
   }
   ~Win32WindowDriver() override {
