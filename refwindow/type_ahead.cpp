@@ -26,14 +26,15 @@ int FirstBeginningWith(const PickList& list, int from, std::string_view prefix) 
 }  // namespace
 
 int TypeAhead::Typed(const PickList& list, int current, char character, std::chrono::milliseconds when) {
-  if (typed_.empty() || when - last_ > groupGap_) typed_.clear();
+  if (when - last_ > groupGap_) typed_.clear();
   last_ = when;
   typed_ += AsciiUppercase(character);
-  // A new group looks past the current entry; a growing one from it on.
-  const int from = typed_.size() == 1 ? current + 1 : std::max(current, 0);
-  int index = FirstBeginningWith(list, from, typed_);
-  const bool oneLetterAgain = typed_.find_first_not_of(typed_.front()) == std::string::npos;
-  if (index < 0 && oneLetterAgain) index = FirstBeginningWith(list, current + 1, typed_.substr(0, 1));
+  if (typed_.size() > 1) {
+    // A growing group stays on the current entry while it fits it.
+    if (const int index = FirstBeginningWith(list, std::max(current, 0), typed_); index >= 0) return index;
+    typed_.assign(1, typed_.back());
+  }
+  const int index = FirstBeginningWith(list, current + 1, typed_);
   return index < 0 ? current : index;
 }
 

@@ -1,10 +1,10 @@
 // Typing in a drop-down list, alike on every platform: characters typed
 // within `groupGap` of each other are one group, and the entry picked is the
-// first that begins with the whole group, ignoring case. A new group searches
-// from the entry after the current one, round to the first; a group that
-// grows, from the current entry. Only where no entry begins with the group
-// does one letter typed again move on to the next entry with that letter, so
-// "FF" reaches line FF and "SS" walks through the S mnemonics.
+// first that begins with the whole group, ignoring case, from the current
+// entry on. Where the group grown by a character begins no entry, a new group
+// starts with that character alone, searched from the entry after the current
+// one, round to the first. So "FF" reaches line FF, a second code typed at any
+// pace reaches its own line, and "SS" walks through the S mnemonics.
 #pragma once
 
 #include <chrono>

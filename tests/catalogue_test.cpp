@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "asm_command_table.h"
 #include "opcode_table.h"
@@ -141,22 +142,24 @@ TEST(MnemonicCatalogue, KeepsTheProgramsOwnWording) {
   }
 }
 
-// Every three characters of the capitals and those beside letters and
-// digits, against the first equal key in table order.
-TEST(MnemonicCatalogue, FindsWhatAComparisonInTableOrderFinds) {
+// Each key finds its own row, and nothing else finds any: every text of one
+// to three of the capitals and the characters beside letters, so a prefix of
+// a key too, and each key with a character more.
+TEST(MnemonicCatalogue, FindsEachKeysRowAndNothingForAnyOtherText) {
+  std::map<std::string, AsmCommandRow, std::less<>> rows;
+  for (const AsmCommandRow& row : AsmCommandTable) rows.emplace(row.mnemonic, row);
+  std::vector<std::string> texts{""};
   const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ/:@[`{ag";
-  for (const char a : alphabet) {
-    for (const char b : alphabet) {
-      for (const char c : alphabet) {
-        const std::string text{a, b, c};
-        const auto row = std::find_if(AsmCommandTable.begin(), AsmCommandTable.end(),
-                                      [&](const AsmCommandRow& candidate) { return candidate.mnemonic == text; });
-        std::string codes;
-        const std::string description = DescribeAsmCommand(text, codes);
-        ASSERT_EQ(description, row == AsmCommandTable.end() ? "???" : row->description) << text;
-        ASSERT_EQ(codes, row == AsmCommandTable.end() ? "???" : row->hexValues) << text;
-      }
-    }
+  for (std::size_t from = 0; from < texts.size() && texts[from].size() < 3; ++from) {
+    for (const char c : alphabet) texts.push_back(texts[from] + c);
+  }
+  for (const auto& [key, row] : rows) texts.push_back(key + 'A');
+  for (const std::string& text : texts) {
+    const auto row = rows.find(text);
+    std::string codes;
+    const std::string description = DescribeAsmCommand(text, codes);
+    ASSERT_EQ(description, row == rows.end() ? "???" : row->second.description) << text;
+    ASSERT_EQ(codes, row == rows.end() ? "???" : row->second.hexValues) << text;
   }
 }
 

@@ -109,11 +109,19 @@ TEST_F(Form1Model, ReturnWithoutASelectedCodeDoesNothing) {
   EXPECT_EQ(Broken(window, {"B9  LDA  Absolute Indexed,Y", "LDA", -1}), "") << "a double-click would go to line 00";
 }
 
-// Copying the empty text would only empty the clipboard.
-TEST_F(Form1Model, CopyWithoutASelectedCodeLeavesTheClipboardAlone) {
+// Line A9 and mnemonic STA, whose fifth code is 8D: each list copies its
+// own, and nothing selected leaves the clipboard alone, since copying the
+// empty text would only empty it.
+TEST_F(Form1Model, EachListCopiesWhatItShows) {
+  PickHex("A9");
+  PickMnemonic("STA");
+  window.allHexValuesList.Select(4);
+  window.hexCombo.copyAsked.Raise();
+  window.translationCombo.copyAsked.Raise();
+  window.allHexValuesList.copyAsked.Raise();
   window.allHexValuesList.Select(-1);
   window.allHexValuesList.copyAsked.Raise();
-  EXPECT_TRUE(window.frame.clipboard.empty());
+  EXPECT_EQ(window.frame.clipboard, (Items{"A9  LDA  Immediate", "STA", "8D"}));
 }
 
 // Texts the mnemonic list never offers: the fallback, and the long jumps

@@ -55,7 +55,7 @@ class QtWindowDriver final : public WindowDriver {
         {Qt::Key_Down, Qt::NoModifier},   {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier},
         {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_Backtab, Qt::ShiftModifier},
         {Qt::Key_End, Qt::NoModifier},    {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
-        {Qt::Key_Insert, Qt::ControlModifier}};
+        {Qt::Key_Insert, Qt::ControlModifier}, {Qt::Key_Space, Qt::NoModifier}};
     const auto [qtKey, modifier] = strokes[static_cast<int>(key)];
     QTest::keyClick(Keyboard(control), qtKey, modifier);
   }

@@ -28,14 +28,16 @@ int Typing(const PickList& list, int current, const std::string& text, bool lowe
 }
 
 // The two digits reach every line, "FF" and "00" among them, from lines
-// before, on and after it.
-TEST(TypeAhead, EveryCodeTypedPicksItsLine) {
+// before, on and after it; so do they typed within the gap after another code.
+TEST(TypeAhead, EveryCodeTypedPicksItsLineAlsoRightAfterAnother) {
   MemoryPickList lines;
   for (const std::string_view line : OpcodeTable) lines.Append(line);
+  const auto code = [&](int byte) { return lines.EntryAt(byte).substr(0, 2); };
   for (int byte = 0; byte < 256; ++byte) {
-    const std::string code = lines.EntryAt(byte).substr(0, 2);
     for (const int from : {-1, 0, 0x11, byte, 0xFF}) {
-      ASSERT_EQ(Typing(lines, from, code, byte % 2 == 1), byte) << code << " typed on line " << from;
+      ASSERT_EQ(Typing(lines, from, code(byte), byte % 2 == 1), byte) << code(byte) << " typed on line " << from;
+      const std::string twice = code(255 - byte) + code(byte);
+      ASSERT_EQ(Typing(lines, from, twice), byte) << twice << " typed on line " << from;
     }
   }
 }
@@ -51,7 +53,7 @@ TEST(TypeAhead, EveryMnemonicTypedPicksIt) {
 }
 
 // Each key typed at its time, from the entry each leaves current.
-TEST(TypeAhead, ALetterAgainThatBeginsNoEntryMovesOnToTheNextWithIt) {
+TEST(TypeAhead, ACharacterThatGrowsTheGroupPastEveryEntryStartsANewGroup) {
   MemoryPickList list;
   for (const char* entry : {"ADC", "AND", "ASL", "BCC", "BCS", "BRK", "BRL", "BVC", "LDA", "LDX"}) list.Append(entry);
   const struct {
@@ -66,6 +68,7 @@ TEST(TypeAhead, ALetterAgainThatBeginsNoEntryMovesOnToTheNextWithIt) {
       {'d', 2100, "LDA"},  // a growing group stays where it fits
       {'x', 2200, "LDX"},
       {'q', 4000, "LDX"},  // nothing begins so: nothing moves
+      {'l', 4100, "LDA"},  // nor "QL": a new group, "L"
   };
   TypeAhead typing(kGap);
   int current = 5;  // BRK

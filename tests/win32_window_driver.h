@@ -94,7 +94,7 @@ class Win32WindowDriver final : public WindowDriver {
     static constexpr Stroke strokes[] = {{VK_DOWN},          {VK_RETURN},  {VK_RETURN, 0, KF_EXTENDED},
                                          {VK_ESCAPE},        {VK_TAB},     {VK_TAB, VK_SHIFT},
                                          {VK_END},           {'A', VK_CONTROL}, {'C', VK_CONTROL},
-                                         {VK_INSERT, VK_CONTROL, KF_EXTENDED}};
+                                         {VK_INSERT, VK_CONTROL, KF_EXTENDED}, {VK_SPACE}};
     const Stroke& stroke = strokes[static_cast<int>(key)];
     PressKey(Keyboard(control), stroke.key, stroke.held, stroke.flags);
   }

@@ -23,7 +23,7 @@ inline constexpr std::size_t Description = ControlIndex("TranslationText1");
 inline constexpr std::size_t CodeList = ControlIndex("AllHexValuesList1");
 inline constexpr std::size_t NoControl = Form1Layout.controls.size();
 
-enum class Key { Down, Return, KeypadEnter, Escape, Tab, ShiftTab, End, CtrlA, CtrlC, CtrlInsert };
+enum class Key { Down, Return, KeypadEnter, Escape, Tab, ShiftTab, End, CtrlA, CtrlC, CtrlInsert, Space };
 
 // How a list's Copy menu is opened.
 enum class MenuBy { RightButton, ShiftF10, MenuKey };

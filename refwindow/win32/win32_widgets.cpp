@@ -66,7 +66,7 @@ void Win32PickList::Notified(WORD code) {
       shownWhenOpened_ = CurrentIndex();
       break;
     case CBN_SELCHANGE:
-      if (!shownWhenOpened_ && !IsOpen()) PickCurrent(false);
+      if (!shownWhenOpened_) PickCurrent(false);
       break;
     case CBN_SELENDOK:
       PickCurrent(shownWhenOpened_.has_value());  // from the open list, the shown entry too

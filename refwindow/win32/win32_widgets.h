@@ -23,10 +23,11 @@ namespace hexling {
 // again what it showed when it opened (CBN_DROPDOWN); until then CBN_SELCHANGE
 // only moves the highlight. Selections made by message send none.
 //
-// Typing is the window's own TypeAhead, as Windows' own lists search (under
-// Wine they match the first letter only), with characters four double-click
-// times apart at most in one group. On the closed list that is a pick; in the
-// open one it moves the selection, as the arrow keys do.
+// Typing is the window's own TypeAhead, the blank too, with characters four
+// double-click times apart at most in one group: no Microsoft page documents
+// a drop-down list's own search, and Wine's matches the first letter only.
+// On the closed list that is a pick; in the open one it moves the selection,
+// as the arrow keys do.
 class Win32PickList final : public PickList {
  public:
   explicit Win32PickList(HWND combo)
