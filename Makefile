@@ -69,8 +69,14 @@ memcheck: build
 	@scripts/ensure-packages.sh valgrind
 	tests/memcheck_test.sh $(BUILD_DIR)/bin/window_test $(MEMCHECK_TESTS)
 
+# Beside CMake's list of the files, the folders it makes, deepest first, for
+# undoing it (docs/packaging.md).
+INSTALL_ROOT = $(DESTDIR)$(or $(PREFIX),$(shell sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' $(BUILD_DIR)/CMakeCache.txt))
 install: build
+	@find $(INSTALL_ROOT) -type d 2>/dev/null | sort >$(BUILD_DIR)/folders_before_install.txt
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --strip $(if $(PREFIX),--prefix $(PREFIX))
+	@find $(INSTALL_ROOT) -type d | sort | comm -13 $(BUILD_DIR)/folders_before_install.txt - | sort -r \
+	  >$(BUILD_DIR)/install_folders.txt
 
 package: build windows
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)

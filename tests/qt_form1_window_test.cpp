@@ -20,8 +20,11 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "kept_failure.h"
 #include "qt_widgets.h"
 #include "qt_window_driver.h"
 
@@ -157,6 +160,24 @@ TEST_F(Form1Binding, OnX11StaysOffTheTaskbarWhenItsNativeWindowIsMadeAgain) {
   const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(state.get()));
   const std::vector<xcb_atom_t> states(atoms, atoms + xcb_get_property_value_length(state.get()) / 4);
   EXPECT_NE(std::find(states.begin(), states.end(), atom("_NET_WM_STATE_SKIP_TASKBAR")), states.end());
+}
+
+// A failure in a reaction goes no further than the binding: the loop ends
+// with status 1, the first failure kept, the second dropped.
+TEST_F(Form1Binding, AFailureInAReactionEndsTheLoopWithStatus1AndKeepsTheFirst) {
+  int reactions = 0;
+  window.Model().HexCombo1.picked.Connect([&] { throw std::runtime_error("injected " + std::to_string(++reactions)); });
+  for (int press = 0; press < 2; ++press) driver.Press(testing::HexCombo, testing::Key::Down);
+  EXPECT_EQ(QApplication::exec(), 1);
+  EXPECT_EQ(reactions, 2);
+  std::string kept = "none";
+  try {
+    if (const std::exception_ptr failure = TakeFailure()) std::rethrow_exception(failure);
+  } catch (const std::runtime_error& error) {
+    kept = error.what();
+  }
+  EXPECT_EQ(kept, "injected 1");
+  EXPECT_FALSE(TakeFailure()) << "kept twice";
 }
 
 TEST(QtPickList, FillingKeepsNothingPicked) {

@@ -56,8 +56,8 @@ case $command in
     check "and its manual page" test -f "$work/root/usr/local/share/man/man1/hexling.1.gz"
     check "which man reads" bash -c 'man -l "$0" >/dev/null' "$work/root/usr/local/share/man/man1/hexling.1.gz"
     check "as it reads the one in the sources" bash -c 'man -l "$0" >/dev/null' "$source_dir/app/linux/hexling.1"
-    check "its list of what it installed undoes it" bash -c 'sed "s|^|$1|" "$0/install_manifest.txt" | xargs rm &&
-      test -z "$(find "$1" -type f)"' "$build" "$work/root"
+    check "its lists of what it installed undo it, leaving no folder" bash -c 'sed "s|^|$1|" "$0/install_manifest.txt" |
+      xargs rm && xargs rmdir < "$0/install_folders.txt" && test ! -e "$1/usr/local"' "$build" "$work/root"
     ;;
   package)
     check "make package runs" make_ package

@@ -16,10 +16,13 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "win32_form1_window.h"
 #include "win32_kept_failure.h"
+#include "win32_last_error.h"
+#include "win32_text.h"
 #include "win32_window_driver.h"
 
 namespace hexling {
@@ -73,11 +76,13 @@ TEST_F(Win32Binding, TheKeyboardComesBackToTheControlThatHadIt) {
   EXPECT_EQ(GetFocus(), list);
 }
 
-// The orders in which Windows sends a drop-down list's notifications, fed to
-// the binding on a real control, the selection moved first as Windows moves
-// it: one pick for each change of entry on the closed list and for each pick
-// from the open one, none for the cancel, which shows again what the list
-// showed when it opened, nor for a highlight moved in the open list.
+// A drop-down list's notifications in the orders Wine sends them, and with
+// CBN_CLOSEUP before the end of the choice, since Windows documents that
+// their order cannot be predicted; fed to the binding on a real control, the
+// selection moved first as the control moves it. One pick for each change of
+// entry on the closed list and for each pick from the open one, none for the
+// cancel, which shows again what the list showed when it opened, nor for a
+// highlight moved in the open list.
 TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
   struct Step {
     WORD code;
@@ -99,6 +104,8 @@ TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
       {"a change, then its CBN_SELENDOK", {{CBN_SELCHANGE, 1}, {CBN_SELENDOK}}, {"AND"}, "AND"},
       {"Home on the closed list's first entry", {{CBN_SELCHANGE, 0}}, {}, "ADC"},
       {"a cancel", {{CBN_DROPDOWN}, {CBN_SELCHANGE, 1}, {CBN_SELCHANGE, 2}, {CBN_SELENDCANCEL}, {CBN_CLOSEUP}}, {}, "ADC"},
+      {"a cancel, closed up first", {{CBN_DROPDOWN}, {CBN_SELCHANGE, 2}, {CBN_CLOSEUP}, {CBN_SELENDCANCEL}}, {}, "ADC"},
+      {"a pick, closed up first", {{CBN_DROPDOWN}, {CBN_SELCHANGE, 2}, {CBN_CLOSEUP}, {CBN_SELENDOK}}, {"ASL"}, "ASL"},
       {"the shown entry picked again", {{CBN_DROPDOWN}, {CBN_SELENDOK}, {CBN_CLOSEUP}}, {"ADC"}, "ADC"},
   };
   std::vector<std::string> picks;
@@ -249,6 +256,19 @@ TEST(Win32PickList, AssigningSelectsTheEntryOfExactlyThatText) {
   EXPECT_EQ(pickList.Text(), "");
   EXPECT_EQ(pickList.EntryAt(3), "");
   DestroyWindow(combo);
+}
+
+// Run with a French locale by a CTest test of its own: what a refusal says
+// in the box is Windows' own message, its accents whole.
+TEST(Win32Program, InFrenchARefusalSaysWindowsOwnWords) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  std::string said;
+  try {
+    ThrowLastError("CreateWindowExW");
+  } catch (const std::system_error& error) {
+    said = error.what();
+  }
+  EXPECT_EQ(Wide(said), L"CreateWindowExW: Acc\u00e8s refus\u00e9.");
 }
 
 // A failure in a reaction reaches no further than the window procedure: the

@@ -4,11 +4,9 @@
 #include "qt_form1_window.h"
 
 int main(int argc, char* argv[]) {
-  hexling::ChooseDisplay();
+  hexling::ChooseDisplay(argc, argv);
   QApplication app(argc, argv);
   hexling::DisplayOpened();
   QApplication::setDesktopFileName(QStringLiteral("org.hexling.Hexling"));
-  hexling::QtForm1Window window;
-  window.show();
-  return app.exec();
+  return hexling::RunForm1Program();
 }

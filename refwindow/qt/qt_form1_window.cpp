@@ -1,14 +1,19 @@
 #include "qt_form1_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtGlobal>
 
+#include <cstdio>
+
 #include "qt_form1_style.h"
+#include "qt_kept_failure.h"
 #include "x11_skip_taskbar.h"
 
 namespace hexling {
@@ -43,7 +48,7 @@ bool QtForm1Window::event(QEvent* event) {
   // Qt makes the native window again on some changes of flags or screens; a
   // new one starts without the taskbar state, which must be set before it is
   // first mapped.
-  if (event->type() == QEvent::WinIdChange && internalWinId()) SkipTaskbar(*this);
+  if (event->type() == QEvent::WinIdChange && internalWinId()) Guarded([this] { SkipTaskbar(*this); });
   return QWidget::event(event);
 }
 
@@ -58,13 +63,16 @@ void QtForm1Window::changeEvent(QEvent* event) {
       break;
     case QEvent::StyleChange:
       // The application changed its style: the controls' touches go over the new one.
-      for (QWidget* const control : controls_) GiveForm1Style(*control);
+      Guarded([this] {
+        for (QWidget* const control : controls_) GiveForm1Style(*control);
+      });
       break;
     case QEvent::WindowStateChange:
       // The frame offers no minimise button, but some window managers draw
       // one all the same (openbox does, on purpose), and any lets other
-      // programs minimise a window. Without a taskbar button nothing could
-      // bring it back: it comes back at once, as it was.
+      // programs minimise a window. Alt+Tab could bring it back, but with no
+      // taskbar button nothing on screen would show that it is there: it
+      // comes back at once, as it was.
       if (isMinimized()) {
         QMetaObject::invokeMethod(this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); },
                                   Qt::QueuedConnection);
@@ -91,6 +99,19 @@ void QtForm1Window::CopyToClipboard(std::string_view text) {
   const QString copied = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   clipboard.setText(copied, QClipboard::Clipboard);
   if (clipboard.supportsSelection()) clipboard.setText(copied, QClipboard::Selection);
+}
+
+int RunForm1Program() {
+  return RunStoppingOnFailure(
+      [] {
+        QtForm1Window window;
+        window.show();
+        return QApplication::exec();
+      },
+      [](const std::string& failure) {
+        std::fprintf(stderr, "hexling: %s\n", failure.c_str());
+        QMessageBox::critical(nullptr, QStringLiteral("Hexling"), QString::fromStdString(failure));
+      });
 }
 
 }  // namespace hexling

@@ -38,4 +38,10 @@ class QtForm1Window final : public QWidget, private WindowFrame {
   Form1 form_;
 };
 
+// The program, once the QApplication is made: makes the window, shows it and
+// runs the event loop. Where something failed, in making the window or in
+// anything Qt called of it, it says what on standard error and in a message
+// box once the loop has ended, and returns 1.
+int RunForm1Program();
+
 }  // namespace hexling

@@ -18,11 +18,17 @@
 #include <functional>
 
 #include "form1_layout.h"
+#include "qt_kept_failure.h"
 
 namespace hexling {
 namespace {
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// What a signal reaches to raise `event`, its reaction kept from Qt's frames.
+auto Raising(const Event& event) {
+  return [&event] { Guarded([&event] { event.Raise(); }); };
+}
 
 // Runs `reaction` on each of `keys` while `control` or its open popup has the keyboard.
 void OnKeys(QWidget& control, std::initializer_list<QKeySequence> keys, QObject& context,
@@ -30,7 +36,7 @@ void OnKeys(QWidget& control, std::initializer_list<QKeySequence> keys, QObject&
   for (const QKeySequence& key : keys) {
     auto* const shortcut = new QShortcut(key, &control);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &context, reaction);
+    QObject::connect(shortcut, &QShortcut::activated, &context, [reaction] { Guarded(reaction); });
   }
 }
 
@@ -57,8 +63,10 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPo
          [&list] { list.copyAsked.Raise(); });
   control.setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(&control, &QWidget::customContextMenuRequested, &context, [&control, &list, pointedAt](QPoint at) {
-    if (pointedAt) pointedAt(at);
-    if (CopyChosen(control, at)) list.copyAsked.Raise();
+    Guarded([&] {
+      if (pointedAt) pointedAt(at);
+      if (CopyChosen(control, at)) list.copyAsked.Raise();
+    });
   });
   // The platform turns the Menu key into a context menu event at the current
   // item; Shift+F10 it leaves to the program.
@@ -71,17 +79,19 @@ void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPo
 
 QtPickList::QtPickList(QComboBox& combo)
     : combo_(combo), typeAhead_(std::chrono::milliseconds(QApplication::keyboardInputInterval())) {
-  QObject::connect(&combo, &QComboBox::activated, &connections_, [this] { picked.Raise(); });
+  QObject::connect(&combo, &QComboBox::activated, &connections_, Raising(picked));
   OfferCopy(combo, *this, connections_, [&combo] { return QPoint(0, combo.height()); });
   combo.installEventFilter(this);
   combo.view()->installEventFilter(this);
 }
 
+bool QtPickList::eventFilter(QObject* watched, QEvent* event) {
+  return event->type() == QEvent::KeyPress && Guarded([&] { return Typed(watched, static_cast<const QKeyEvent&>(*event)); });
+}
+
 // Printable characters but the blank, which opens a closed list as it does
 // in every Qt list; keys with Ctrl or Alt are the window's or the desktop's.
-bool QtPickList::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const auto& key = static_cast<const QKeyEvent&>(*event);
+bool QtPickList::Typed(QObject* watched, const QKeyEvent& key) {
   const QString text = key.text();
   if (text.size() != 1 || text.front() <= u' ' || text.front() > u'~' ||
       (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
@@ -132,11 +142,11 @@ void QtPickList::SelectEntry(std::string_view text) {
 }
 
 QtItemList::QtItemList(QListWidget& list) : list_(list) {
-  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, [this] { doubleClicked.Raise(); });
+  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, Raising(doubleClicked));
   // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &connections_, [this] { returnPressed.Raise(); });
+    QObject::connect(shortcut, &QShortcut::activated, &connections_, Raising(returnPressed));
   }
   // From the keyboard, the menu shows below the selected code, as the Menu key's does.
   const auto belowTheCode = [this] { return list_.visualItemRect(list_.currentItem()).bottomLeft(); };

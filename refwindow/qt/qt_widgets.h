@@ -7,6 +7,7 @@
 #include "widgets.h"
 
 class QComboBox;
+class QKeyEvent;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -37,6 +38,7 @@ class QtPickList final : public PickList, private QObject {
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool Typed(QObject* watched, const QKeyEvent& key);  // true where the key was typing
 
   QComboBox& combo_;
   TypeAhead typeAhead_;

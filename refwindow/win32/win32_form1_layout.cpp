@@ -4,9 +4,9 @@
 
 #include <cmath>
 #include <string>
-#include <system_error>
 
 #include "resources.h"
+#include "win32_last_error.h"
 #include "win32_text.h"
 
 namespace hexling {
@@ -32,7 +32,7 @@ KindOfControl KindOf(ControlKind kind) {
 }
 
 HWND Checked(HWND window) {
-  if (!window) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+  if (!window) ThrowLastError("CreateWindowExW");
   return window;
 }
 

@@ -5,10 +5,10 @@
 
 #include <iterator>
 #include <string>
-#include <system_error>
 
 #include "win32_clipboard.h"
 #include "win32_kept_failure.h"
+#include "win32_last_error.h"
 #include "win32_text.h"
 
 namespace hexling {
@@ -26,10 +26,6 @@ UniqueAcceleratorTable NewCopyKeys() {
   return UniqueAcceleratorTable(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
 
-[[noreturn]] void ThrowLastError(const char* what) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -42,23 +38,13 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   if (!RegisterClassExW(&windowClass)) ThrowLastError("RegisterClassExW");
 }
 
-std::wstring Describe(const std::exception_ptr& failure) {
-  try {
-    std::rethrow_exception(failure);
-  } catch (const std::exception& error) {
-    return L"Hexling has to stop: " + Wide(error.what());
-  } catch (...) {
-    return L"Hexling has to stop after a failure it cannot name.";
-  }
-}
-
-void ReportFailure(const std::exception_ptr& failure) {
+void ReportFailure(const std::string& failure) {
   // A quit still waiting would close the box at once: a window that went
   // while it was being made posted one.
   MSG quit{};
   while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
-  MessageBoxW(nullptr, Describe(failure).c_str(), L"Hexling", MB_ICONERROR | MB_OK);
+  MessageBoxW(nullptr, Wide(failure).c_str(), L"Hexling", MB_ICONERROR | MB_OK);
 }
 
 // Where a menu asked for from the keyboard shows: below the selected item of
@@ -217,9 +203,9 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE:
       // The frame offers neither, but DefWindowProc carries out SC_MINIMIZE
       // and SC_MAXIMIZE from the system menu's keys, and other programs and
-      // a shortcut's "Run" may ask: without a taskbar button nothing would
-      // bring a minimised window back, and a maximised one would be the same
-      // size in another state.
+      // a shortcut's "Run" may ask. Alt+Tab could bring a minimised window
+      // back, but with no taskbar button nothing on screen would show that it
+      // is there; a maximised one would be the same size in another state.
       if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       return 0;
     case WM_DESTROY:
@@ -301,19 +287,13 @@ int RunEventLoop(const Win32Form1Window& window) {
 }
 
 int RunForm1Program(HINSTANCE instance) {
-  int status = 1;
-  try {
-    Win32Form1Window window(instance);
-    window.Show();
-    status = RunEventLoop(window);
-  } catch (...) {
-    KeepFailure();
-  }
-  if (const std::exception_ptr failure = TakeFailure()) {
-    ReportFailure(failure);
-    return 1;
-  }
-  return status;
+  return RunStoppingOnFailure(
+      [instance] {
+        Win32Form1Window window(instance);
+        window.Show();
+        return RunEventLoop(window);
+      },
+      ReportFailure);
 }
 
 }  // namespace hexling
