@@ -77,24 +77,41 @@ class QtWindowDriver final : public WindowDriver {
   // What a user's double-click delivers: press and release, then the double
   // click and its release, on the item (QTest::mouseDClick alone does not
   // make a QListWidget report a double-click).
-  void ClickCode(std::string_view code, int clicks) override {
+  void ClickCode(std::string_view code, int clicks, bool withCtrl) override {
     QWidget& viewport = *List().viewport();
     const QPoint at = ItemCentre(code);
-    QTest::mousePress(&viewport, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(&viewport, Qt::LeftButton, {}, at);
+    const Qt::KeyboardModifiers held = withCtrl ? Qt::ControlModifier : Qt::NoModifier;
+    QTest::mousePress(&viewport, Qt::LeftButton, held, at);
+    QTest::mouseRelease(&viewport, Qt::LeftButton, held, at);
     if (clicks < 2) return;
     QTest::mouseDClick(&viewport, Qt::LeftButton, {}, at);
     QTest::mouseRelease(&viewport, Qt::LeftButton, {}, at);
   }
-  std::vector<std::string> CopyByMenu(std::size_t list, MenuBy by, std::string_view code) override {
-    std::vector<std::string> offered;
-    QTimer::singleShot(0, [&offered] {
+  MenuShown CopyByMenu(std::size_t control, MenuBy by, std::string_view code) override {
+    MenuShown shown;
+    bool chosen = false;
+    QTimer::singleShot(0, [&] {
       auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      chosen = true;
       if (!menu) return;
-      for (const QAction* action : menu->actions()) offered.push_back(action->text().remove(u'&').toStdString());
-      QTest::keyClick(menu, Qt::Key_Down);
-      QTest::keyClick(menu, Qt::Key_Return);
+      const auto entry = [](const QAction* action) {
+        return action ? action->text().section(u'\t', 0, 0).remove(u'&').toStdString() : "";
+      };
+      for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) shown.entries.push_back(entry(action));
+      }
+      shown.active = entry(menu->activeAction());
+      shown.place = PlaceOf(menu->geometry().topLeft(), control);
+      QTest::keyClick(menu, shown.active == "Copy" ? Qt::Key_Return : Qt::Key_C);
     });
+    OpenMenu(control, by, code);
+    static_cast<void>(QTest::qWaitFor([&] { return chosen; }, 2000));  // a text box's own menu does not wait
+    return shown;
+  }
+  void ScrollCodesToEnd() override { List().scrollToBottom(); }
+
+  // Asks for the control's menu as the user does; it runs until chosen from.
+  void OpenMenu(std::size_t list, MenuBy by, std::string_view code) {
     QWidget& control = Control(list);
     control.setFocus(Qt::OtherFocusReason);
     switch (by) {
@@ -113,7 +130,6 @@ class QtWindowDriver final : public WindowDriver {
         break;
       }
     }
-    return offered;
   }
 
   bool IsShown() override { return window_.isVisible(); }
@@ -191,6 +207,19 @@ class QtWindowDriver final : public WindowDriver {
   QListWidget& List() { return *qobject_cast<QListWidget*>(&Control(CodeList)); }
 
  private:
+  // Where a menu at `at` on the screen opened, for the control.
+  std::string PlaceOf(QPoint at, std::size_t control) {
+    QWidget& shown = Control(control);
+    if (at == shown.mapToGlobal(QPoint(0, shown.height()))) return "below the control";
+    for (int row = 0; control == CodeList && row < List().count(); ++row) {
+      const QRect item = List().visualItemRect(List().item(row));
+      if (at == List().viewport()->mapToGlobal(QPoint(item.left(), item.bottom() + 1))) {
+        return "below code " + List().item(row)->text().toStdString();
+      }
+    }
+    const QPoint inside = shown.mapFromGlobal(at);
+    return "at " + std::to_string(inside.x()) + "," + std::to_string(inside.y()) + " in the control";
+  }
   QPoint ItemCentre(std::string_view code) {
     const auto found = List().findItems(QString::fromLatin1(code.data(), code.size()), Qt::MatchExactly);
     return found.size() == 1 ? List().visualItemRect(found.first()).center() : QPoint(-1, -1);

@@ -54,9 +54,11 @@ inline HWND OpenListOf(HWND combo) {
   return info.hwndList;
 }
 
-// The entries of the menu on screen, without access keys or shortcuts; then
-// the first is chosen with the keyboard. Runs in the menu's own event loop.
-inline std::vector<std::string>* menuEntries = nullptr;
+// The menu on screen as MenuShown, but for its place, in the menu's screen
+// coordinates; then Copy is chosen from the keyboard. Runs in the menu's own
+// event loop.
+inline MenuShown* menuShown = nullptr;
+inline POINT menuCorner{};
 
 inline void CALLBACK ChooseFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   const HWND menuWindow = FindWindowW(L"#32768", nullptr);
@@ -68,9 +70,17 @@ inline void CALLBACK ChooseFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
     std::string entry = Ascii(text).substr(0, Ascii(text).find('\t'));
     std::erase(entry, '&');
-    menuEntries->push_back(entry);
+    if (!entry.empty()) menuShown->entries.push_back(entry);
+    if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) menuShown->active = entry;
   }
-  for (const WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(menuWindow, WM_KEYDOWN, key, 1);
+  RECT at{};
+  GetWindowRect(menuWindow, &at);
+  menuCorner = {at.left, at.top};
+  if (menuShown->active == "Copy") {
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+  } else {
+    PostMessageW(menuWindow, WM_CHAR, 'c', 1);  // its access key
+  }
 }
 
 class Win32WindowDriver final : public WindowDriver {
@@ -120,14 +130,14 @@ class Win32WindowDriver final : public WindowDriver {
     PostMessageW(OpenListOf(field), WM_MOUSEMOVE, 0, ItemCentre(OpenListOf(field), index));
     Click(OpenListOf(field), ItemCentre(OpenListOf(field), index), WM_LBUTTONDOWN);
   }
-  void ClickCode(std::string_view code, int clicks) override {
+  void ClickCode(std::string_view code, int clicks, bool withCtrl) override {
     const LPARAM at = ItemCentre(Control(CodeList), IndexOf(code));
-    Click(Control(CodeList), at, WM_LBUTTONDOWN);
+    HoldKey(withCtrl ? VK_CONTROL : 0, [&] { Click(Control(CodeList), at, WM_LBUTTONDOWN, withCtrl ? MK_CONTROL : 0); });
     if (clicks > 1) Click(Control(CodeList), at, WM_LBUTTONDBLCLK);
   }
-  std::vector<std::string> CopyByMenu(std::size_t list, MenuBy by, std::string_view code) override {
-    std::vector<std::string> entries;
-    menuEntries = &entries;
+  MenuShown CopyByMenu(std::size_t list, MenuBy by, std::string_view code) override {
+    MenuShown shown;
+    menuShown = &shown;
     const UINT_PTR chooser = SetTimer(nullptr, 0, 50, &ChooseFromMenu);
     const HWND control = Keyboard(list);
     if (by == MenuBy::RightButton) {
@@ -146,8 +156,13 @@ class Win32WindowDriver final : public WindowDriver {
       Pump();
     }
     KillTimer(nullptr, chooser);
-    menuEntries = nullptr;
-    return entries;
+    menuShown = nullptr;
+    shown.place = PlaceOf(menuCorner, list);
+    return shown;
+  }
+  void ScrollCodesToEnd() override {
+    SendMessageW(Control(CodeList), WM_VSCROLL, SB_BOTTOM, 0);
+    Pump();
   }
 
   bool IsShown() override { return IsWindowVisible(window_->Handle()); }
@@ -270,8 +285,8 @@ class Win32WindowDriver final : public WindowDriver {
     SetKeyboardState(before);
   }
   // A button down, with its up to follow, at a place in the control.
-  void Click(HWND control, LPARAM at, UINT down) {
-    PostMessageW(control, down, down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON, at);
+  void Click(HWND control, LPARAM at, UINT down, WPARAM held = 0) {
+    PostMessageW(control, down, (down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON) | held, at);
     PostMessageW(control, down == WM_RBUTTONDOWN ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
     Pump();
   }
@@ -280,6 +295,19 @@ class Win32WindowDriver final : public WindowDriver {
   HWND Keyboard(std::size_t control) {
     if (GetFocus() != Control(control)) SetFocus(Control(control));
     return Control(control);
+  }
+  // Where a menu whose corner is `at` on the screen opened, for the control.
+  std::string PlaceOf(POINT at, std::size_t control) {
+    RECT shown{};
+    GetWindowRect(Control(control), &shown);
+    if (at.x == shown.left && at.y == shown.bottom) return "below the control";
+    for (int index = 0; control == CodeList && index < static_cast<int>(Codes().size()); ++index) {
+      RECT item{};
+      SendMessageW(Control(CodeList), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+      MapWindowPoints(Control(CodeList), HWND_DESKTOP, reinterpret_cast<POINT*>(&item), 2);
+      if (at.x == item.left && at.y == item.bottom) return "below code " + Codes()[static_cast<std::size_t>(index)];
+    }
+    return "at " + std::to_string(at.x - shown.left) + "," + std::to_string(at.y - shown.top) + " in the control";
   }
   int IndexOf(std::string_view code) {
     const std::vector<std::string> codes = Codes();

@@ -3,6 +3,7 @@
 // binding of this test program by its driver, on real controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <ostream>
@@ -25,11 +26,26 @@ Step Type(std::size_t control, std::string_view text) { return [=](WindowDriver&
 Step Open(std::size_t combo) { return [=](WindowDriver& window) { window.OpenList(combo); }; }
 Step Pick(std::size_t combo, std::string_view entry) { return [=](WindowDriver& window) { window.ClickEntry(combo, entry); }; }
 Step Pause(std::chrono::milliseconds time) { return [=](WindowDriver&) { std::this_thread::sleep_for(time); }; }
-Step Click(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 1); }; }
-Step DoubleClick(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 2); }; }
-// The menu offers Copy alone, which is chosen.
-Step Menu(std::size_t list, MenuBy by, std::string_view code = {}) {
-  return [=](WindowDriver& window) { EXPECT_EQ(window.CopyByMenu(list, by, code), std::vector<std::string>{"Copy"}); };
+Step Click(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 1, false); }; }
+Step CtrlClick(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 1, true); }; }
+Step DoubleClick(std::string_view code) { return [=](WindowDriver& window) { window.ClickCode(code, 2, false); }; }
+Step ScrollCodesToEnd() { return [](WindowDriver& window) { window.ScrollCodesToEnd(); }; }
+// A list's menu offers Copy alone, the description's its own entries, Copy
+// among them; Copy is chosen. From the keyboard, a list's menu opens with
+// Copy active, at `place`.
+Step Menu(std::size_t control, MenuBy by, std::string_view place = {}, std::string_view code = {}) {
+  return [=](WindowDriver& window) {
+    const MenuShown menu = window.CopyByMenu(control, by, code);
+    if (control == Description) {
+      EXPECT_NE(std::find(menu.entries.begin(), menu.entries.end(), "Copy"), menu.entries.end()) << "no Copy in its menu";
+      return;
+    }
+    EXPECT_EQ(menu.entries, std::vector<std::string>{"Copy"});
+    EXPECT_EQ(menu.active, by == MenuBy::RightButton ? "" : "Copy") << "the entry active at once";
+    if (!place.empty()) {
+      EXPECT_EQ(menu.place, place) << "where the menu opened";
+    }
+  };
 }
 
 // What the window shows after the steps. The description and the codes are
@@ -48,7 +64,7 @@ struct Row {
   const char* name;
   std::vector<Step> steps;
   Shows shows;
-  const char* notOn = "";  // a binding that cannot show it,
+  const char* notOn = "";  // a binding that cannot show it or whose platform does otherwise,
   const char* why = "";    // and why
 };
 
@@ -56,6 +72,7 @@ using namespace std::chrono_literals;
 
 constexpr std::string_view Line00 = "00  BRK  Stack/Interrupt";
 constexpr std::string_view NothingCopied = "what the clipboard held";
+constexpr std::string_view Below = "below the control";
 
 // clang-format off
 const Row Rows[] = {
@@ -130,14 +147,26 @@ const Row Rows[] = {
     {"TheDescriptionCopiesItsOwnSelection", {Press(Description, Key::CtrlA), Press(Description, Key::CtrlC)},
      {Line00, "BRK", "00", {}, "Break"}},
     {"TheRightButtonOnACodeSelectsItAndItsMenuCopiesIt",
-     {Type(MnemonicCombo, "LDA"), Menu(CodeList, MenuBy::RightButton, "A5")}, {Line00, "LDA", "A5", {}, "A5"}},
+     {Type(MnemonicCombo, "LDA"), Menu(CodeList, MenuBy::RightButton, {}, "A5")}, {Line00, "LDA", "A5", {}, "A5"}},
     {"TheRightButtonOnTheMnemonicListOpensItsCopyMenu", {Menu(MnemonicCombo, MenuBy::RightButton)},
      {Line00, "BRK", "00", {}, "BRK"}},
-    {"ShiftF10OpensTheCopyMenuOfTheOpcodeList", {Menu(HexCombo, MenuBy::ShiftF10)}, {Line00, "BRK", "00", {}, Line00}},
-    {"TheMenuKeyOnTheCodeListCopiesTheSelectedCode",
-     {Type(MnemonicCombo, "LDA"), Click("B9"), Menu(CodeList, MenuBy::MenuKey)}, {Line00, "LDA", "B9", {}, "B9"}},
-    {"ShiftF10OnTheCodeListCopiesTheSelectedCode",
-     {Type(MnemonicCombo, "LDA"), Click("AF"), Menu(CodeList, MenuBy::ShiftF10)}, {Line00, "LDA", "AF", {}, "AF"}},
+    {"ShiftF10OpensTheOpcodeListsMenuBelowIt", {Menu(HexCombo, MenuBy::ShiftF10, Below)}, {Line00, "BRK", "00", {}, Line00}},
+    {"TheMenuKeyOpensTheMnemonicListsMenuBelowIt", {Menu(MnemonicCombo, MenuBy::MenuKey, Below)},
+     {Line00, "BRK", "00", {}, "BRK"}},
+    {"TheMenuKeyOnTheCodeListOpensItsMenuAtTheSelectedCode",
+     {Type(MnemonicCombo, "LDA"), Click("A3"), Menu(CodeList, MenuBy::MenuKey, "below code A3")},
+     {Line00, "LDA", "A3", {}, "A3"}},
+    {"ShiftF10OnTheCodeListOpensItsMenuAtTheSelectedCode",
+     {Type(MnemonicCombo, "LDA"), Click("A3"), Press(CodeList, Key::Down), Menu(CodeList, MenuBy::ShiftF10, "below code A5")},
+     {Line00, "LDA", "A5", {}, "A5"}},
+    {"WithTheSelectedCodeOutOfViewTheMenuOpensBelowTheCodeList",
+     {Type(MnemonicCombo, "LDA"), ScrollCodesToEnd(), Menu(CodeList, MenuBy::ShiftF10, Below)},
+     {Line00, "LDA", "A1", {}, "A1"}},
+    {"WithNoCodeSelectedTheMenuOpensBelowTheCodeListAndCopiesNothing",
+     {Type(MnemonicCombo, "LDA"), CtrlClick("A1"), Menu(CodeList, MenuBy::MenuKey, Below)},
+     {Line00, "LDA", ""}, "Win32", "a single-selection list box keeps its selection"},
+    {"ShiftF10OpensTheDescriptionsOwnMenu", {Press(Description, Key::CtrlA), Menu(Description, MenuBy::ShiftF10)},
+     {Line00, "BRK", "00", {}, "Break"}},
 };
 // clang-format on
 

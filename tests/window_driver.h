@@ -25,8 +25,17 @@ inline constexpr std::size_t NoControl = Form1Layout.controls.size();
 
 enum class Key { Down, Return, KeypadEnter, Escape, Tab, ShiftTab, End, CtrlA, CtrlC, CtrlInsert, Space };
 
-// How a list's Copy menu is opened.
+// How a control's menu is opened.
 enum class MenuBy { RightButton, ShiftF10, MenuKey };
+
+// A menu as it opened: its entries, without access keys or shortcuts; the
+// entry active at once, empty for none; and where its top left corner is:
+// "below the control", "below code XX", or elsewhere.
+struct MenuShown {
+  std::vector<std::string> entries;
+  std::string active;
+  std::string place;
+};
 
 struct PixelRect {
   int left, top, width, height;
@@ -61,11 +70,13 @@ class WindowDriver {
   virtual void Type(std::size_t control, std::string_view characters) = 0;  // keys a keyboard gives, one by one
   virtual void OpenList(std::size_t combo) = 0;                              // with Alt+Down
   virtual void ClickEntry(std::size_t combo, std::string_view entry) = 0;   // opens the list, clicks the entry
-  virtual void ClickCode(std::string_view code, int clicks) = 0;            // 1, or 2 for a double-click
-  // Opens the list's Copy menu (by the right button on `code` in the code
-  // list, on the field otherwise) and chooses its one entry; returns the
-  // entries it offered, without access keys or shortcuts.
-  virtual std::vector<std::string> CopyByMenu(std::size_t list, MenuBy by, std::string_view code) = 0;
+  virtual void ClickCode(std::string_view code, int clicks, bool withCtrl) = 0;  // 1, or 2 for a double-click
+  // Opens the control's menu (by the right button on `code` in the code
+  // list, on the control otherwise) and chooses Copy in it: by Return where
+  // it is active, by its access key otherwise.
+  virtual MenuShown CopyByMenu(std::size_t control, MenuBy by, std::string_view code) = 0;
+  // Scrolls the code list to its end, as its scroll bar does, leaving the selection.
+  virtual void ScrollCodesToEnd() = 0;
 
   // What the window shows.
   virtual bool IsShown() = 0;

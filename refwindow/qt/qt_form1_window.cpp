@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QWindow>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -40,6 +44,13 @@ QtForm1Window::QtForm1Window()
                     .TranslationText1 = translationText_,
                     .AllHexValuesList1 = allHexValuesList_}) {
   SetUpForm1Frame(*this);
+  // Shift+F10 is the Menu key, as on Windows: Qt makes a context menu event
+  // of the one on X11 and leaves the other to the program.
+  auto* const menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+    QCoreApplication::sendEvent(windowHandle(), &asked);
+  });
   form_.OnFormLoad();
   winId();  // the native window, once the flags are final: changing them makes it again
 }

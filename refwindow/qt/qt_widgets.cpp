@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -30,63 +31,46 @@ auto Raising(const Event& event) {
   return [&event] { Guarded([&event] { event.Raise(); }); };
 }
 
-// Runs `reaction` on each of `keys` while `control` or its open popup has the keyboard.
-void OnKeys(QWidget& control, std::initializer_list<QKeySequence> keys, QObject& context,
-            const std::function<void()>& reaction) {
-  for (const QKeySequence& key : keys) {
+// Ctrl+C and Ctrl+Insert ask to copy while `control` or its open list has the keyboard.
+void CopyOnKeys(QWidget& control, QObject& context, const Event& copyAsked) {
+  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
     auto* const shortcut = new QShortcut(key, &control);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &context, [reaction] { Guarded(reaction); });
+    QObject::connect(shortcut, &QShortcut::activated, &context, Raising(copyAsked));
   }
 }
 
-// The list's menu, of one entry, at `at` in the control (in a scroll area's
-// viewport, as its events give it); true when Copy was chosen.
-bool CopyChosen(QWidget& control, QPoint at) {
-  const auto* const area = qobject_cast<const QAbstractScrollArea*>(&control);
-  const QPoint place = area ? area->viewport()->mapToGlobal(at) : control.mapToGlobal(at);
+// A list's menu, of one entry, where `asked` wants it: at the pointer, or
+// for the keyboard (Shift+F10, the Menu key) at `keyboardPlace` on the
+// screen with Copy active, so that Return chooses it. Copy asks to copy.
+void OfferCopy(QWidget& control, const QContextMenuEvent& asked, QPoint keyboardPlace, const Event& copyAsked) {
+  const bool byKeyboard = asked.reason() == QContextMenuEvent::Keyboard;
   QMenu menu(&control);
   QAction* const copy = menu.addAction(ToQString(Form1Layout.copyCommand));
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutVisibleInContextMenu(true);
-  return menu.exec(place) == copy;
-}
-
-// Ctrl+C and Ctrl+Insert ask `list` to copy, and so does Copy in its menu,
-// which the right button, Shift+F10 and the Menu key open. `pointedAt` runs
-// first for a menu opened with the mouse or the Menu key, with the place the
-// event gives; a menu that Shift+F10 opens shows at `keyboardPlace`.
-template <class List>
-void OfferCopy(QWidget& control, List& list, QObject& context, std::function<QPoint()> keyboardPlace,
-               std::function<void(QPoint)> pointedAt = {}) {
-  OnKeys(control, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, context,
-         [&list] { list.copyAsked.Raise(); });
-  control.setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(&control, &QWidget::customContextMenuRequested, &context, [&control, &list, pointedAt](QPoint at) {
-    Guarded([&] {
-      if (pointedAt) pointedAt(at);
-      if (CopyChosen(control, at)) list.copyAsked.Raise();
-    });
-  });
-  // The platform turns the Menu key into a context menu event at the current
-  // item; Shift+F10 it leaves to the program.
-  OnKeys(control, {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, context, [&control, &list, keyboardPlace] {
-    if (CopyChosen(control, keyboardPlace())) list.copyAsked.Raise();
-  });
+  if (byKeyboard) menu.setActiveAction(copy);
+  if (menu.exec(byKeyboard ? keyboardPlace : asked.globalPos()) == copy) copyAsked.Raise();
 }
 
 }  // namespace
 
 QtPickList::QtPickList(QComboBox& combo)
     : combo_(combo), typeAhead_(std::chrono::milliseconds(QApplication::keyboardInputInterval())) {
-  QObject::connect(&combo, &QComboBox::activated, &connections_, Raising(picked));
-  OfferCopy(combo, *this, connections_, [&combo] { return QPoint(0, combo.height()); });
+  QObject::connect(&combo, &QComboBox::activated, this, Raising(picked));
+  CopyOnKeys(combo, *this, copyAsked);
   combo.installEventFilter(this);
   combo.view()->installEventFilter(this);
 }
 
 bool QtPickList::eventFilter(QObject* watched, QEvent* event) {
-  return event->type() == QEvent::KeyPress && Guarded([&] { return Typed(watched, static_cast<const QKeyEvent&>(*event)); });
+  return Guarded([&] {
+    if (event->type() == QEvent::KeyPress) return Typed(watched, static_cast<const QKeyEvent&>(*event));
+    if (event->type() != QEvent::ContextMenu || watched != &combo_) return false;
+    OfferCopy(combo_, static_cast<const QContextMenuEvent&>(*event), combo_.mapToGlobal(QPoint(0, combo_.height())),
+              copyAsked);
+    return true;
+  });
 }
 
 // Printable characters but the blank, which opens a closed list as it does
@@ -142,18 +126,31 @@ void QtPickList::SelectEntry(std::string_view text) {
 }
 
 QtItemList::QtItemList(QListWidget& list) : list_(list) {
-  QObject::connect(&list, &QListWidget::itemDoubleClicked, &connections_, Raising(doubleClicked));
+  QObject::connect(&list, &QListWidget::itemDoubleClicked, this, Raising(doubleClicked));
   // Keypad Enter comes as Key_Enter; the shortcut matches it with or without the keypad modifier.
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* const shortcut = new QShortcut(QKeySequence(key), &list, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &connections_, Raising(returnPressed));
+    QObject::connect(shortcut, &QShortcut::activated, this, Raising(returnPressed));
   }
-  // From the keyboard, the menu shows below the selected code, as the Menu key's does.
-  const auto belowTheCode = [this] { return list_.visualItemRect(list_.currentItem()).bottomLeft(); };
-  OfferCopy(list, *this, connections_, belowTheCode, [this](QPoint at) {
-    const QModelIndex pointed = list_.indexAt(at);
-    if (pointed.isValid()) Select(pointed.row());
-  });
+  CopyOnKeys(list, *this, copyAsked);
+  // The menu the mouse asks for comes to the viewport, the keyboard's to the list.
+  list.installEventFilter(this);
+  list.viewport()->installEventFilter(this);
+}
+
+// A right press has selected the code under the pointer already.
+bool QtItemList::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::ContextMenu) return false;
+  Guarded([&] { OfferCopy(list_, static_cast<const QContextMenuEvent&>(*event), KeyboardMenuPlace(), copyAsked); });
+  return true;
+}
+
+// Below the selected code where it is wholly in view; below the list otherwise.
+QPoint QtItemList::KeyboardMenuPlace() const {
+  const int selected = SelectedIndex();
+  const QRect code = selected < 0 ? QRect() : list_.visualItemRect(list_.item(selected));
+  if (list_.viewport()->rect().contains(code)) return list_.viewport()->mapToGlobal(QPoint(code.left(), code.bottom() + 1));
+  return list_.mapToGlobal(QPoint(0, list_.height()));
 }
 
 void QtItemList::Clear() { list_.clear(); }

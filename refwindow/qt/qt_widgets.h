@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include "type_ahead.h"
 #include "widgets.h"
@@ -18,8 +19,8 @@ namespace hexling {
 // for changes made by the program, which SetText reports itself. Typing is
 // the window's own TypeAhead, closed (a pick) and open (the highlight moves),
 // with Qt's keyboard input interval: Qt 6.4's own search stays where it is
-// when one letter is typed again. The copy keys and the Copy menu ask to
-// copy, in the open list too.
+// when one letter is typed again. The copy keys ask to copy, in the open list
+// too, and so does Copy in the list's menu.
 class QtPickList final : public PickList, private QObject {
  public:
   explicit QtPickList(QComboBox& combo);
@@ -42,13 +43,11 @@ class QtPickList final : public PickList, private QObject {
 
   QComboBox& combo_;
   TypeAhead typeAhead_;
-  QObject connections_;  // what the widget's signals reach, gone with this object
 };
 
 // A single-selection QListWidget. A double-click on an item is reported, and
-// so are Return or keypad Enter and the copy keys and Copy menu; a right-click
-// selects the item under the pointer before the menu opens.
-class QtItemList final : public ItemList {
+// so are Return or keypad Enter and the copy keys and Copy menu.
+class QtItemList final : public ItemList, private QObject {
  public:
   explicit QtItemList(QListWidget& list);
 
@@ -62,8 +61,10 @@ class QtItemList final : public ItemList {
   QListWidget& List() const { return list_; }
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  QPoint KeyboardMenuPlace() const;
+
   QListWidget& list_;
-  QObject connections_;
 };
 
 class QtTextPane final : public TextPane {

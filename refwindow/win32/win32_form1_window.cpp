@@ -48,11 +48,13 @@ void ReportFailure(const std::string& failure) {
 }
 
 // Where a menu asked for from the keyboard shows: below the selected item of
-// a list box, below any other control.
+// a list box where it is wholly in view, below the control otherwise.
 POINT KeyboardMenuPlace(HWND control, int selectedItem) {
-  RECT below{};
-  if (selectedItem >= 0 && SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(selectedItem),
-                                        reinterpret_cast<LPARAM>(&below)) != LB_ERR) {
+  RECT below{}, client{};
+  GetClientRect(control, &client);
+  if (selectedItem >= 0 &&
+      SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(selectedItem), reinterpret_cast<LPARAM>(&below)) != LB_ERR &&
+      below.top >= client.top && below.bottom <= client.bottom) {
     MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&below), 2);
   } else {
     GetWindowRect(control, &below);
@@ -257,6 +259,9 @@ bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
   const bool onCodes = control == allHexValuesList_->Handle();
   if (place.x == -1 && place.y == -1) {
     place = KeyboardMenuPlace(control, onCodes ? allHexValuesList_->SelectedIndex() : -1);
+    // Copy active at once, so that Return chooses it: the Down key that the
+    // user would press first, which the menu's loop reads from this thread's queue.
+    PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 1);
   } else if (onCodes) {
     POINT inList = place;
     ScreenToClient(control, &inList);
