@@ -123,6 +123,22 @@ TEST_F(Win32Binding, EachNotificationOrderOfWindowsGivesOnePickOrNone) {
   }
 }
 
+// What a screen reader is told of a drop-down list's value, by each change.
+std::vector<std::string> valuesTold;
+
+void CALLBACK ValueTold(HWINEVENTHOOK, DWORD, HWND combo, LONG object, LONG, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) valuesTold.push_back(WindowText(combo));
+}
+
+TEST_F(Win32Binding, TypingTellsAScreenReaderEachEntryItMovesTo) {
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &ValueTold,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  driver.Type(testing::HexCombo, "A9");
+  driver.Pump();
+  UnhookWinEvent(hook);
+  EXPECT_EQ(valuesTold, (Texts{"A0  LDY  Immediate", "A9  LDA  Immediate"}));
+}
+
 // For a screen reader: a hidden label with the tooltip's text just before each
 // control in z-order, from which Microsoft's accessibility derives the name
 // of a control without text of its own ("How to Use Invisible Labels"); what

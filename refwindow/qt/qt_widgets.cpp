@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
 
@@ -138,9 +139,21 @@ QtItemList::QtItemList(QListWidget& list) : list_(list) {
   list.viewport()->installEventFilter(this);
 }
 
-// A right press has selected the code under the pointer already.
-bool QtItemList::eventFilter(QObject*, QEvent* event) {
+bool QtItemList::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched == &list_) {
+    // Before the view's own handling, which would make the first code
+    // current; quietly, so that the list reports the focus as it does when
+    // its current item was there before.
+    const int selected = SelectedIndex();
+    if (selected >= 0) {
+      const QSignalBlocker quiet(list_.selectionModel());
+      list_.selectionModel()->setCurrentIndex(list_.model()->index(selected, 0), QItemSelectionModel::NoUpdate);
+      list_.viewport()->update();
+    }
+    return false;
+  }
   if (event->type() != QEvent::ContextMenu) return false;
+  // A right press has selected the code under the pointer already.
   Guarded([&] { OfferCopy(list_, static_cast<const QContextMenuEvent&>(*event), KeyboardMenuPlace(), copyAsked); });
   return true;
 }
@@ -171,11 +184,18 @@ int QtItemList::SelectedIndex() const {
   return selected.isEmpty() ? -1 : selected.first().row();
 }
 
+// Qt's list view tells a screen reader that its current item has the focus,
+// whether or not the list has the keyboard: without it, the code is selected
+// only, and made current when the keyboard comes.
 void QtItemList::Select(int index) {
-  if (index >= 0 && index < list_.count()) {
-    list_.setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-  } else {
+  QListWidgetItem* const item = list_.item(index);
+  if (!item) {
     list_.clearSelection();
+  } else if (list_.hasFocus()) {
+    list_.setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+  } else {
+    list_.selectionModel()->select(list_.model()->index(index, 0), QItemSelectionModel::ClearAndSelect);
+    list_.scrollToItem(item);
   }
 }
 

@@ -79,12 +79,15 @@ void Win32PickList::Notified(WORD code) {
   }
 }
 
-// CB_SETCURSEL notifies nothing: on the closed list, a pick is reported here.
+// CB_SETCURSEL notifies nothing: on the closed list, a pick is reported
+// here, and a screen reader is told of the new entry as of one an arrow key
+// moves to.
 void Win32PickList::Typed(char character, DWORD time) {
   const int current = CurrentIndex();
   const int index = typeAhead_.Typed(*this, current, character, std::chrono::milliseconds(time));
   if (index == current) return;
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, combo_, OBJID_CLIENT, CHILDID_SELF);
   if (!IsOpen()) PickCurrent(true);
 }
 
