@@ -11,7 +11,7 @@ PACKAGES            := cmake ninja-build g++ pkg-config libgtest-dev libbenchmar
                        qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev fonts-liberation
 TEST_PACKAGES       := xvfb openbox metacity mutter kwin-x11 xfwm4 dbus-daemon weston xdotool x11-utils x11-xserver-utils wmctrl valgrind file dpkg-dev desktop-file-utils appstream appstream-compose \
                        imagemagick lintian wine64 fonts-wine python3 unzip openssl osslsigncode \
-                       at-spi2-core python3-gi gir1.2-atspi-2.0
+                       at-spi2-core python3-gi gir1.2-atspi-2.0 kwin-wayland xwayland
 WINDOWS_PACKAGES    := cmake ninja-build g++-mingw-w64-x86-64 libgtest-dev
 # Signing the Windows program needs osslsigncode only where a certificate is given.
 PACKAGE_PACKAGES    := dpkg-dev file python3 $(if $(HEXLING_SIGNING_CERT),osslsigncode)
