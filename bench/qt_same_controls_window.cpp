@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QWidget window(nullptr, hexling::Form1FrameFlags | Qt::WindowStaysOnTopHint);
   hexling::SetUpForm1Frame(window);
-  hexling::NewForm1Controls(window);
+  const hexling::QtForm1Controls controls(window);
   window.show();
   return app.exec();
 }

@@ -19,7 +19,7 @@ Form1::Form1(WindowFrame& frame, const Form1Controls& controls)
       TranslationText1(controls.TranslationText1),
       AllHexValuesList1(controls.AllHexValuesList1),
       frame_(frame) {
-  TranslationCombo1.AppendAll({LineMnemonics.begin(), LineMnemonics.end()});
+  TranslationCombo1.Append({LineMnemonics.begin(), LineMnemonics.end()});
   HexCombo1.picked.Connect([this] { OnHexPicked(); });
   TranslationCombo1.picked.Connect([this] { OnAsmCommandPicked(); });
   AllHexValuesList1.doubleClicked.Connect([this] { OnHexValueDoubleClicked(); });
@@ -36,7 +36,7 @@ void Form1::OnFormLoad() {
     const auto code = OpcodeText(static_cast<std::uint8_t>(byte));
     lines.push_back(HexToAsmCommand(std::string_view(code.data(), code.size())));
   }
-  HexCombo1.AppendAll(lines);
+  HexCombo1.Append(lines);
   HexCombo1.SetText(HexCombo1.EntryAt(0));
 }
 

@@ -31,12 +31,9 @@ class PickList {
  public:
   virtual ~PickList() = default;
 
-  virtual void Append(std::string_view entry) = 0;
-  // The same as appending each entry in turn, in one call that a toolkit can
-  // make cheaper than many.
-  virtual void AppendAll(const std::vector<std::string>& entries) {
-    for (const std::string& entry : entries) Append(entry);
-  }
+  // Appends the entries in order, in one call that a toolkit can make
+  // cheaper than one for each.
+  virtual void Append(const std::vector<std::string>& entries) = 0;
   virtual int Count() const = 0;
   // The empty text for an index outside the list.
   virtual std::string EntryAt(int index) const = 0;

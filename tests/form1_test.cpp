@@ -133,7 +133,7 @@ TEST_F(Form1Model, AMnemonicWithoutCodesShowsWhatItsListHolds) {
     Items codes;
   } picks[] = {{"XYZ", "???", {"??", " "}}, {"JML", "Jump to Long Address", {" "}}};
   for (const auto& pick : picks) {
-    window.translationCombo.Append(pick.mnemonic);
+    window.translationCombo.Append({pick.mnemonic});
     PickMnemonic(pick.mnemonic);
     EXPECT_EQ(window.translationText.text, pick.description);
     EXPECT_EQ(items, pick.codes);
@@ -142,7 +142,7 @@ TEST_F(Form1Model, AMnemonicWithoutCodesShowsWhatItsListHolds) {
 }
 
 TEST_F(Form1Model, DoubleClickWithoutACodeFallsBackToLine00) {
-  window.translationCombo.Append("XYZ");
+  window.translationCombo.Append({"XYZ"});
   const auto doubleClickGoesToLine00 = [&](auto prepare, const char* what) {
     PickHex("A9");
     prepare();

@@ -80,6 +80,7 @@ TEST_F(Form1Binding, TheWindowsTouchesFollowTheApplicationsStyleAndLeaveItAlone)
       ASSERT_NE(proxy, nullptr) << control->objectName().toStdString();
       EXPECT_EQ(proxy->baseStyle()->name(), style) << control->objectName().toStdString();
     }
+    EXPECT_EQ(hexCombo.style(), list.style()) << "a style of each control's own";
     EXPECT_EQ(hexCombo.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &hexCombo), 0);
   }
 }
@@ -183,9 +184,8 @@ TEST_F(Form1Binding, AFailureInAReactionEndsTheLoopWithStatus1AndKeepsTheFirst) 
 TEST(QtPickList, FillingKeepsNothingPicked) {
   QComboBox combo;
   QtPickList pickList(combo);
-  pickList.AppendAll({"ADC", "AND"});
-  pickList.Append("ASL");
-  pickList.AppendAll({"BCC"});
+  pickList.Append({"ADC", "AND"});
+  pickList.Append({"ASL", "BCC"});
   EXPECT_EQ(pickList.Text(), "");
   EXPECT_EQ(combo.currentIndex(), -1);
   EXPECT_EQ(pickList.Count(), 4);
@@ -196,7 +196,7 @@ TEST(QtPickList, FillingKeepsNothingPicked) {
 TEST(QtPickList, AssigningRunsTheReactionExactlyOnceAlsoWhenNothingChanges) {
   QComboBox combo;
   QtPickList pickList(combo);
-  for (const char* entry : {"ADC", "AND", "ASL"}) pickList.Append(entry);
+  pickList.Append({"ADC", "AND", "ASL"});
   std::vector<std::string> seen;
   pickList.picked.Connect([&] { seen.push_back(pickList.Text()); });
 

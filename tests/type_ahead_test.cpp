@@ -31,7 +31,7 @@ int Typing(const PickList& list, int current, const std::string& text, bool lowe
 // before, on and after it; so do they typed within the gap after another code.
 TEST(TypeAhead, EveryCodeTypedPicksItsLineAlsoRightAfterAnother) {
   MemoryPickList lines;
-  for (const std::string_view line : OpcodeTable) lines.Append(line);
+  lines.Append({OpcodeTable.begin(), OpcodeTable.end()});
   const auto code = [&](int byte) { return lines.EntryAt(byte).substr(0, 2); };
   for (int byte = 0; byte < 256; ++byte) {
     for (const int from : {-1, 0, 0x11, byte, 0xFF}) {
@@ -44,7 +44,7 @@ TEST(TypeAhead, EveryCodeTypedPicksItsLineAlsoRightAfterAnother) {
 
 TEST(TypeAhead, EveryMnemonicTypedPicksIt) {
   MemoryPickList mnemonics;
-  for (const std::string_view mnemonic : LineMnemonics) mnemonics.Append(mnemonic);
+  mnemonics.Append({LineMnemonics.begin(), LineMnemonics.end()});
   for (int index = 0; index < mnemonics.Count(); ++index) {
     for (const int from : {-1, 0, index, mnemonics.Count() - 1}) {
       ASSERT_EQ(Typing(mnemonics, from, mnemonics.EntryAt(index)), index) << mnemonics.EntryAt(index) << " from " << from;
@@ -55,7 +55,7 @@ TEST(TypeAhead, EveryMnemonicTypedPicksIt) {
 // Each key typed at its time, from the entry each leaves current.
 TEST(TypeAhead, ACharacterThatGrowsTheGroupPastEveryEntryStartsANewGroup) {
   MemoryPickList list;
-  for (const char* entry : {"ADC", "AND", "ASL", "BCC", "BCS", "BRK", "BRL", "BVC", "LDA", "LDX"}) list.Append(entry);
+  list.Append({"ADC", "AND", "ASL", "BCC", "BCS", "BRK", "BRL", "BVC", "LDA", "LDX"});
   const struct {
     char key;
     int at;

@@ -265,7 +265,7 @@ TEST(Win32PickList, AssigningSelectsTheEntryOfExactlyThatText) {
   const HWND combo = CreateWindowExW(0, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST, 0, 0, 100, 200, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr);
   Win32PickList pickList(combo);
-  pickList.AppendAll({"adc", "ADC", "AND"});
+  pickList.Append({"adc", "ADC", "AND"});
   pickList.SetText("ADC");
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
   pickList.SetText("and");

@@ -1,6 +1,7 @@
 #include "display_choice.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -11,10 +12,12 @@
 namespace hexling {
 namespace {
 
-// What the platforms said while they failed, one line each: their own
+// What the platform plugins said while they failed, one line each: their own
 // reasons, and the loader's, which only say that a platform did not start.
+// Any other message goes to the handler it had.
 QStringList reasons, loaderReasons;
 bool displayNamed = false;
+QtMessageHandler usualHandler = nullptr;
 
 [[noreturn]] void CannotOpen(const QString& why) {
   std::fprintf(stderr, "hexling: cannot open the window: %s\n", qPrintable(why));
@@ -23,13 +26,18 @@ bool displayNamed = false;
 
 void OnStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   const QString line = message.section(u'\n', 0, 0).trimmed();
-  if (type != QtFatalMsg) {
-    (qstrcmp(context.category, "qt.qpa.plugin") == 0 ? loaderReasons : reasons) << line;
-    return;
+  if (type == QtFatalMsg) {
+    if (!reasons.isEmpty() && !displayNamed) CannotOpen(QStringLiteral("no display is named (DISPLAY or WAYLAND_DISPLAY)"));
+    CannotOpen((!reasons.isEmpty() ? reasons : !loaderReasons.isEmpty() ? loaderReasons : QStringList{line})
+                   .join(QStringLiteral("; ")));
   }
-  if (!reasons.isEmpty() && !displayNamed) CannotOpen(QStringLiteral("no display is named (DISPLAY or WAYLAND_DISPLAY)"));
-  CannotOpen((!reasons.isEmpty() ? reasons : !loaderReasons.isEmpty() ? loaderReasons : QStringList{line})
-                 .join(QStringLiteral("; ")));
+  // The platforms' own categories, and the default one, in which the Wayland plugin reports.
+  const QByteArrayView category(context.category);
+  if (!category.startsWith("qt.qpa.") && !category.isEmpty() && category != "default") {
+    usualHandler(type, context, message);
+  } else {
+    (category == "qt.qpa.plugin" ? loaderReasons : reasons) << line;
+  }
 }
 
 // Where libwayland looks for a compositor; without any of these it says on a
@@ -50,7 +58,7 @@ QByteArray Argument(int argc, char** argv, const char* option) {
 }  // namespace
 
 void ChooseDisplay(int argc, char** argv) {
-  qInstallMessageHandler(OnStartUpMessage);
+  usualHandler = qInstallMessageHandler(OnStartUpMessage);
   displayNamed = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                  qEnvironmentVariableIsSet("WAYLAND_SOCKET") || !Argument(argc, argv, "-display").isEmpty();
   QByteArray chosen = Argument(argc, argv, "-platform");

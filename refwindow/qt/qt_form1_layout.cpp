@@ -1,10 +1,7 @@
 #include "qt_form1_layout.h"
 
-#include <QComboBox>
 #include <QIcon>
-#include <QListWidget>
 #include <QPixmap>
-#include <QPlainTextEdit>
 
 #include "hexling.xpm"
 #include "qt_form1_style.h"
@@ -25,29 +22,6 @@ QFont LayoutFont(qreal points) {
   return font;
 }
 
-QWidget* NewControl(ControlKind kind, QWidget* window) {
-  switch (kind) {
-    case ControlKind::PickList: {
-      auto* const combo = new QComboBox(window);
-      combo->setMaxVisibleItems(Form1Layout.openListRows);
-      return combo;
-    }
-    case ControlKind::TextPane: {
-      auto* const text = new QPlainTextEdit(window);
-      text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-      text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      text->setTabChangesFocus(true);
-      return text;
-    }
-    case ControlKind::ItemList:
-      break;
-  }
-  auto* const list = new QListWidget(window);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  return list;
-}
-
 }  // namespace
 
 void SetUpForm1Frame(QWidget& window) {
@@ -61,24 +35,39 @@ void SetUpForm1Frame(QWidget& window) {
   window.setAttribute(Qt::WA_AlwaysShowToolTips);  // the window sits above other programs: that is when they are read
 }
 
-Form1Widgets NewForm1Controls(QWidget& window) {
+QtForm1Controls::QtForm1Controls(QWidget& window)
+    : hexCombo(&window), translationCombo(&window), translationText(&window), allHexValuesList(&window), window_(window) {
+  for (QComboBox* const combo : {&hexCombo, &translationCombo}) combo->setMaxVisibleItems(Form1Layout.openListRows);
+  translationText.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  translationText.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  translationText.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  translationText.setTabChangesFocus(true);
+  allHexValuesList.setSelectionMode(QAbstractItemView::SingleSelection);
+  Restyle();  // before a drop-down list's open list is made, which takes its form from the style
+
   const int dpiX = window.logicalDpiX();
   const int dpiY = window.logicalDpiY();
-  Form1Widgets controls{};
+  const auto controls = InFocusOrder();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const ControlLayout& layout = Form1Layout.controls[i];
-    QWidget* const control = NewControl(layout.kind, &window);
-    GiveForm1Style(*control);  // before a drop-down list's open list is made, which takes its form from the style
-    control->setObjectName(Text(layout.name));
-    control->setGeometry(Pixels(layout.place.left, dpiX), Pixels(layout.place.top, dpiY),
-                         Pixels(layout.place.width, dpiX), Pixels(layout.place.height, dpiY));
-    control->setFont(LayoutFont(layout.points));
-    control->setToolTip(Text(layout.tooltip));
-    control->setAccessibleName(Text(layout.tooltip));
-    if (i > 0) QWidget::setTabOrder(controls[i - 1], control);
-    controls[i] = control;
+    QWidget& control = *controls[i];
+    control.setObjectName(Text(layout.name));
+    control.setGeometry(Pixels(layout.place.left, dpiX), Pixels(layout.place.top, dpiY),
+                        Pixels(layout.place.width, dpiX), Pixels(layout.place.height, dpiY));
+    control.setFont(LayoutFont(layout.points));
+    control.setToolTip(Text(layout.tooltip));
+    control.setAccessibleName(Text(layout.tooltip));
+    if (i > 0) QWidget::setTabOrder(controls[i - 1], &control);
   }
-  return controls;
+}
+
+// A style set on a widget is not its own: the window owns it, and the one
+// it replaces goes once no control uses it.
+void QtForm1Controls::Restyle() {
+  QStyle* const before = style_;
+  style_ = NewForm1Style(window_);
+  for (QWidget* const control : InFocusOrder()) control->setStyle(style_);
+  delete before;
 }
 
 }  // namespace hexling

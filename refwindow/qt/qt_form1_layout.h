@@ -1,9 +1,11 @@
 // How the Qt binding shows Form1Layout: the frame of the window, and the
-// controls made with Qt's widgets, placed, named, with their fonts and
-// tooltips. What the window shows before any data: the window uses it, and
+// controls as Qt's widgets, placed, named, with their fonts and tooltips. What the window shows before any data: the window uses it, and
 // so does the start-up benchmark's program of the same controls, empty.
 #pragma once
 
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <array>
@@ -24,11 +26,38 @@ inline constexpr Qt::WindowFlags Form1FrameFlags =
 // Names the window and gives it its title, icon and one size, at its logical DPI.
 void SetUpForm1Frame(QWidget& window);
 
-using Form1Widgets = std::array<QWidget*, Form1Layout.controls.size()>;
+// The controls of Form1Layout, children of the window, typed as their kinds
+// are: each named, placed at the window's logical DPI, with its font and
+// tooltip, in focus order, under the window's one style.
+class QtForm1Controls {
+ public:
+  explicit QtForm1Controls(QWidget& window);
+  QtForm1Controls(const QtForm1Controls&) = delete;
+  QtForm1Controls& operator=(const QtForm1Controls&) = delete;
 
-// Makes the controls of Form1Layout in the window, in focus order: each named,
-// placed at the window's logical DPI, with its font and tooltip, under the
-// window's touches to the style.
-Form1Widgets NewForm1Controls(QWidget& window);
+  // The window's touches over the application's style as it is now.
+  void Restyle();
+
+  QComboBox hexCombo;
+  QComboBox translationCombo;
+  QPlainTextEdit translationText;
+  QListWidget allHexValuesList;
+
+ private:
+  std::array<QWidget*, Form1Layout.controls.size()> InFocusOrder() {
+    return {&hexCombo, &translationCombo, &translationText, &allHexValuesList};
+  }
+
+  QWidget& window_;
+  QStyle* style_ = nullptr;  // the window's, which owns it
+};
+
+// The members above are the layout's controls, in its focus order and of its kinds.
+consteval bool IsControl(std::size_t index, std::string_view name, ControlKind kind) {
+  return ControlIndex(name) == index && Form1Layout.controls[index].kind == kind;
+}
+static_assert(IsControl(0, "HexCombo1", ControlKind::PickList) && IsControl(1, "TranslationCombo1", ControlKind::PickList) &&
+              IsControl(2, "TranslationText1", ControlKind::TextPane) &&
+              IsControl(3, "AllHexValuesList1", ControlKind::ItemList));
 
 }  // namespace hexling

@@ -55,13 +55,11 @@ class Form1Style final : public QProxyStyle {
 
 }  // namespace
 
-void GiveForm1Style(QWidget& control) {
-  // A style of the application's kind of its own: a proxy would take over the one it is given.
+// Over a style of the application's kind of its own: a proxy would take over the one it is given.
+QStyle* NewForm1Style(QObject& owner) {
   auto* const style = new Form1Style(QApplication::style()->name());
-  style->setParent(&control);
-  QStyle* const before = control.style();
-  control.setStyle(style);
-  if (before->parent() == &control) delete before;
+  style->setParent(&owner);
+  return style;
 }
 
 }  // namespace hexling

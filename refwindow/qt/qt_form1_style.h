@@ -1,13 +1,13 @@
 #pragma once
 
-class QWidget;
+class QObject;
+class QStyle;
 
 namespace hexling {
 
-// Gives one of the window's controls the window's touches over the
-// application's style, so that they follow any style the user chose while
-// the application keeps its own. Call it before a drop-down list first
-// opens, and again on each control after the application changes its style.
-void GiveForm1Style(QWidget& control);
+// The window's touches over the application's style as it is now, owned by
+// `owner`: its controls follow any style the user chose, while the
+// application keeps its own.
+QStyle* NewForm1Style(QObject& owner);
 
 }  // namespace hexling

@@ -2,43 +2,29 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
-#include <QWindow>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QShortcut>
+#include <QWindow>
 #include <QtGlobal>
 
 #include <cstdio>
 
-#include "qt_form1_style.h"
 #include "qt_kept_failure.h"
 #include "x11_skip_taskbar.h"
 
 namespace hexling {
-namespace {
-
-template <class Widget>
-Widget& Control(const Form1Widgets& controls, std::size_t index) {
-  auto* const widget = qobject_cast<Widget*>(controls[index]);
-  Q_ASSERT(widget);  // the kind in the layout made it one
-  return *widget;
-}
-
-}  // namespace
 
 QtForm1Window::QtForm1Window()
     : QWidget(nullptr, Form1FrameFlags),
-      controls_(NewForm1Controls(*this)),
-      hexCombo_(Control<QComboBox>(controls_, ControlIndex("HexCombo1"))),
-      translationCombo_(Control<QComboBox>(controls_, ControlIndex("TranslationCombo1"))),
-      translationText_(Control<QPlainTextEdit>(controls_, ControlIndex("TranslationText1"))),
-      allHexValuesList_(Control<QListWidget>(controls_, ControlIndex("AllHexValuesList1"))),
+      controls_(*this),
+      hexCombo_(controls_.hexCombo),
+      translationCombo_(controls_.translationCombo),
+      translationText_(controls_.translationText),
+      allHexValuesList_(controls_.allHexValuesList),
       form_(*this, {.HexCombo1 = hexCombo_,
                     .TranslationCombo1 = translationCombo_,
                     .TranslationText1 = translationText_,
@@ -74,9 +60,7 @@ void QtForm1Window::changeEvent(QEvent* event) {
       break;
     case QEvent::StyleChange:
       // The application changed its style: the controls' touches go over the new one.
-      Guarded([this] {
-        for (QWidget* const control : controls_) GiveForm1Style(*control);
-      });
+      Guarded([this] { controls_.Restyle(); });
       break;
     case QEvent::WindowStateChange:
       // The frame offers no minimise button, but some window managers draw

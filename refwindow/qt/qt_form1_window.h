@@ -30,7 +30,7 @@ class QtForm1Window final : public QWidget, private WindowFrame {
   void MakeTopmost() override;
   void CopyToClipboard(std::string_view text) override;
 
-  Form1Widgets controls_;  // owned as children, in focus order
+  QtForm1Controls controls_;
   QtPickList hexCombo_;
   QtPickList translationCombo_;
   QtTextPane translationText_;

@@ -96,11 +96,9 @@ bool QtPickList::Typed(QObject* watched, const QKeyEvent& key) {
   return true;
 }
 
-void QtPickList::Append(std::string_view entry) { AppendAll({std::string(entry)}); }
-
 // All entries in one insertion: added one at a time, each would cost the combo
 // box a round of model signals and size updates.
-void QtPickList::AppendAll(const std::vector<std::string>& entries) {
+void QtPickList::Append(const std::vector<std::string>& entries) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(entries.size()));
   for (const std::string& entry : entries) texts.append(ToQString(entry));

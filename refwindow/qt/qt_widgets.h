@@ -25,8 +25,7 @@ class QtPickList final : public PickList, private QObject {
  public:
   explicit QtPickList(QComboBox& combo);
 
-  void Append(std::string_view entry) override;
-  void AppendAll(const std::vector<std::string>& entries) override;
+  void Append(const std::vector<std::string>& entries) override;
   int Count() const override;
   std::string EntryAt(int index) const override;
   std::string Text() const override;

@@ -27,8 +27,10 @@ int Int(LRESULT result) { return static_cast<int>(result); }
 
 }  // namespace
 
-void Win32PickList::Append(std::string_view entry) {
-  SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+void Win32PickList::Append(const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) {
+    SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+  }
 }
 
 int Win32PickList::Count() const { return Int(SendMessageW(combo_, CB_GETCOUNT, 0, 0)); }
@@ -41,21 +43,12 @@ int Win32PickList::CurrentIndex() const { return Int(SendMessageW(combo_, CB_GET
 
 bool Win32PickList::IsOpen() const { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
-// CB_FINDSTRINGEXACT ignores case: each entry it finds is compared here
-// exactly, until the search comes round to the start.
+// Compared here, since CB_FINDSTRINGEXACT ignores case.
 void Win32PickList::SelectEntry(std::string_view text) {
-  const std::wstring wide = Wide(text);
-  int found = CB_ERR;
-  for (int after = -1;;) {
-    const int candidate =
-        Int(SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(wide.c_str())));
-    if (candidate == CB_ERR || candidate <= after) break;
-    if (EntryAt(candidate) == text) {
-      found = candidate;
-      break;
-    }
-    after = candidate;
-  }
+  const int count = Count();
+  int found = 0;
+  while (found < count && EntryAt(found) != text) ++found;
+  if (found == count) found = CB_ERR;
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
   picked_ = found;  // the caller reports the pick
 }

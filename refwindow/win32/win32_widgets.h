@@ -33,7 +33,7 @@ class Win32PickList final : public PickList {
   explicit Win32PickList(HWND combo)
       : combo_(combo), typeAhead_(std::chrono::milliseconds(4 * GetDoubleClickTime())) {}
 
-  void Append(std::string_view entry) override;
+  void Append(const std::vector<std::string>& entries) override;
   int Count() const override;
   std::string EntryAt(int index) const override;
   std::string Text() const override;

@@ -17,7 +17,7 @@ inline bool InRange(int index, std::size_t size) { return index >= 0 && static_c
 
 class MemoryPickList final : public PickList {
  public:
-  void Append(std::string_view entry) override { entries.emplace_back(entry); }
+  void Append(const std::vector<std::string>& added) override { entries.insert(entries.end(), added.begin(), added.end()); }
   int Count() const override { return static_cast<int>(entries.size()); }
   std::string EntryAt(int index) const override {
     return InRange(index, entries.size()) ? entries[static_cast<std::size_t>(index)] : std::string();
