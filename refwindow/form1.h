@@ -18,12 +18,9 @@ struct Form1Controls {
   ItemList& AllHexValuesList1;
 };
 
-// No key has a reaction of its own but Return in the code list and the copy
-// keys (Ctrl+C, Ctrl+Insert) in the three lists, which a Copy menu on each
-// list offers too; the description copies its selection as its toolkit does.
-// Escape in particular never closes the window or clears a control; in an
-// open drop-down list it closes the list without a pick. Each binding keeps
-// its toolkit from doing otherwise.
+// Only Return in the code list and the copy keys and menu in the lists have
+// reactions. Escape never closes the window or clears a control, which each
+// binding keeps its toolkit from doing; in an open list it only closes it.
 class Form1 {
  public:
   // Fills TranslationCombo1 with the pickable mnemonics and wires each

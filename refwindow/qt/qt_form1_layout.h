@@ -14,12 +14,9 @@
 
 namespace hexling {
 
-// A frame with a caption and a close box, and neither a minimise nor a
-// maximise button. On a plain QWidget: a QDialog would close on Escape. A
-// window of its own, not of Qt's dialog type: Qt makes a dialog transient
-// for a window of its own that is never mapped, and GNOME's window manager
-// then shows a dialog in the taskbar whatever the window asks, having no
-// real parent for it.
+// A caption and a close box, and neither a minimise nor a maximise button.
+// Not a QDialog, which closes on Escape, nor of Qt's dialog type, which GNOME
+// shows in the taskbar whatever the window asks.
 inline constexpr Qt::WindowFlags Form1FrameFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 

@@ -14,13 +14,9 @@ class QPlainTextEdit;
 
 namespace hexling {
 
-// A non-editable QComboBox. Its `activated` signal is the user's pick: it
-// fires for every pick by mouse or keys, the shown entry included, and never
-// for changes made by the program, which SetText reports itself. Typing is
-// the window's own TypeAhead, closed (a pick) and open (the highlight moves),
-// with Qt's keyboard input interval: Qt 6.4's own search stays where it is
-// when one letter is typed again. The copy keys ask to copy, in the open list
-// too, and so does Copy in the list's menu.
+// A non-editable QComboBox, whose `activated` signal is the user's pick, the
+// shown entry's too, and never the program's. Typing is the window's own
+// TypeAhead: Qt 6.4's own search stays put when one letter is typed again.
 class QtPickList final : public PickList, private QObject {
  public:
   explicit QtPickList(QComboBox& combo);

@@ -27,8 +27,8 @@ inline constexpr DWORD Form1FrameExStyle = WS_EX_CONTROLPARENT;
 UniqueWindow CreateForm1Owner(HINSTANCE instance);
 
 // Creates the window of class `windowClass` with the frame's styles, hidden,
-// owned by `owner` and at its place; `parameters` go to WM_NCCREATE and
-// WM_CREATE. Null when the window is not made.
+// owned by `owner` and at its place; `parameters` go to WM_NCCREATE. Null
+// when the window is not made.
 HWND CreateForm1Frame(HWND owner, const wchar_t* windowClass, HINSTANCE instance, void* parameters);
 
 // The controls' ids, in focus order from here: clear of IDOK and IDCANCEL,

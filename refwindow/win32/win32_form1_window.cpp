@@ -69,15 +69,13 @@ Win32Form1Window::Win32Form1Window(HINSTANCE instance) : instance_(instance), co
   InitCommonControlsEx(&classes);
   RegisterWindowClass(instance, &Procedure);
   owner_ = CreateForm1Owner(instance);
-  if (!CreateForm1Frame(owner_.get(), kClassName, instance, this)) {
-    if (const std::exception_ptr failure = TakeFailure()) std::rethrow_exception(failure);
-    ThrowLastError("CreateWindowExW");
-  }
+  if (!CreateForm1Frame(owner_.get(), kClassName, instance, this)) ThrowLastError("CreateWindowExW");
+  MakeControls();
 }
 
-// Everything the window needs before it is first shown; what throws here is
-// kept, and the window is not made.
-void Win32Form1Window::OnCreate() {
+// Everything the window needs before it is first shown. Where it throws, the
+// owner goes first of what was made, and the window with it.
+void Win32Form1Window::MakeControls() {
   controls_ = CreateForm1Controls(window_, instance_);
   hexCombo_ = std::make_unique<Win32PickList>(controls_[ControlIndex("HexCombo1")]);
   translationCombo_ = std::make_unique<Win32PickList>(controls_[ControlIndex("TranslationCombo1")]);
@@ -151,9 +149,7 @@ LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM w
   }
   auto* const self = reinterpret_cast<Win32Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  // A failure in WM_CREATE fails the window's creation.
-  const LRESULT result =
-      Guarded([&] { return self->OnMessage(message, wParam, lParam); }, message == WM_CREATE ? -1 : 0);
+  const LRESULT result = Guarded([&] { return self->OnMessage(message, wParam, lParam); });
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
@@ -164,9 +160,6 @@ LRESULT CALLBACK Win32Form1Window::Procedure(HWND window, UINT message, WPARAM w
 LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_;
   switch (message) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
     case WM_COMMAND:
       Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
       return 0;

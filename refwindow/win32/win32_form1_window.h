@@ -36,7 +36,7 @@ class Win32Form1Window final : private WindowFrame {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCreate();
+  void MakeControls();
   void Command(HWND control, WORD code, WORD id);
   void CopyFrom(HWND control);
   const Event* CopyAskedOf(HWND list) const;  // null for any other control

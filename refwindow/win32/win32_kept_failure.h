@@ -10,16 +10,16 @@
 
 namespace hexling {
 
-// What `handling` returns; where it throws, `onFailure`, the failure kept
-// and the event loop ended with status 1.
+// What `handling` returns; where it throws, 0, the failure kept and the
+// event loop ended with status 1.
 template <class Handling>
-LRESULT Guarded(Handling&& handling, LRESULT onFailure) noexcept {
+LRESULT Guarded(Handling&& handling) noexcept {
   try {
     return handling();
   } catch (...) {
     KeepFailure();
     PostQuitMessage(1);
-    return onFailure;
+    return 0;
   }
 }
 

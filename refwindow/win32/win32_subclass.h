@@ -32,7 +32,7 @@ class Subclass {
   static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR owner) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &Procedure, 0);
-    return Guarded([&] { return reinterpret_cast<Owner*>(owner)->OnMessage(control, message, wParam, lParam); }, 0);
+    return Guarded([&] { return reinterpret_cast<Owner*>(owner)->OnMessage(control, message, wParam, lParam); });
   }
 
   HWND control_ = nullptr;

@@ -13,21 +13,12 @@
 
 namespace hexling {
 
-// A COMBOBOX with CBS_DROPDOWNLIST. The window hands it the notifications that
-// the control sends (WM_COMMAND), and it reads them as Microsoft documents
-// them: CBN_SELENDOK is the user's pick, by mouse or keys, the shown entry's
-// included; on the closed list the arrow keys, the wheel, Home, End and the
-// page keys change the selection with CBN_SELCHANGE, which is a pick there
-// too, once per entry. CBN_SELENDCANCEL closes the open list without one
-// (Escape, a click outside, the focus moving on), and the list then shows
-// again what it showed when it opened (CBN_DROPDOWN); until then CBN_SELCHANGE
-// only moves the highlight. Selections made by message send none.
-//
-// Typing is the window's own TypeAhead, the blank too, with characters four
-// double-click times apart at most in one group: no Microsoft page documents
-// a drop-down list's own search, and Wine's matches the first letter only.
-// On the closed list that is a pick; in the open one it moves the selection,
-// as the arrow keys do.
+// A COMBOBOX with CBS_DROPDOWNLIST, read by its notifications as Microsoft
+// documents them. A pick is CBN_SELENDOK, and on the closed list also
+// CBN_SELCHANGE, once per entry; in the open list CBN_SELCHANGE only moves the
+// highlight, and CBN_SELENDCANCEL puts back what the list showed when it opened.
+// Typing is the window's own TypeAhead, since no Microsoft page documents the
+// list's own search (Wine's matches the first letter only).
 class Win32PickList final : public PickList {
  public:
   explicit Win32PickList(HWND combo)
@@ -84,10 +75,8 @@ class Win32ItemList final : public ItemList {
   HWND list_;
 };
 
-// A multi-line EDIT in a window that runs IsDialogMessage. Such a box wants
-// every key, Tab among them: this one lets Tab move on to the next control.
-// And Escape does nothing: the box would close its window on Escape, and a
-// note typed in it would be lost.
+// A multi-line EDIT that lets Tab move on, as IsDialogMessage would not, and
+// ignores Escape, which would close the window and lose a note typed in it.
 class Win32TextPane final : public TextPane {
  public:
   explicit Win32TextPane(HWND edit) : edit_(edit) {}
