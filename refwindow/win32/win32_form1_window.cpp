@@ -250,11 +250,9 @@ bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
   if (!copyAsked) return false;
   POINT place{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   const bool onCodes = control == allHexValuesList_->Handle();
-  if (place.x == -1 && place.y == -1) {
+  const bool byKeyboard = place.x == -1 && place.y == -1;
+  if (byKeyboard) {
     place = KeyboardMenuPlace(control, onCodes ? allHexValuesList_->SelectedIndex() : -1);
-    // Copy active at once, so that Return chooses it: the Down key that the
-    // user would press first, which the menu's loop reads from this thread's queue.
-    PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 1);
   } else if (onCodes) {
     POINT inList = place;
     ScreenToClient(control, &inList);
@@ -264,6 +262,9 @@ bool Win32Form1Window::ShowCopyMenu(HWND control, LPARAM at) {
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) return true;
   AppendMenuW(menu.get(), MF_STRING, kCopyCommand, (Wide(Form1Layout.copyCommand) + L"\tCtrl+C").c_str());
+  // From the keyboard, Copy active at once, so that Return chooses it: the
+  // Down key the user would press first, which the menu reads from this thread's queue.
+  if (byKeyboard) PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 1);
   if (TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, place.x, place.y, window_, nullptr) ==
       kCopyCommand) {
     copyAsked->Raise();
