@@ -17,7 +17,6 @@
 #include <QStringList>
 
 #include <chrono>
-#include <functional>
 
 #include "form1_layout.h"
 #include "qt_kept_failure.h"
