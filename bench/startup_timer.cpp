@@ -65,7 +65,10 @@ Run Measure(xcb_connection_t* connection, const std::string& launcher, const std
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  // Its errors, to say why where it ends before it shows a window.
+  char errors[] = "/tmp/startup_timer.XXXXXX";
+  close(mkstemp(errors));
+  posix_spawn_file_actions_addopen(&actions, 2, errors, O_WRONLY | O_TRUNC, 0);
   std::vector<char*> argv;
   if (!launcher.empty()) argv.push_back(const_cast<char*>(launcher.c_str()));
   argv.push_back(const_cast<char*>(program.c_str()));
@@ -81,18 +84,25 @@ Run Measure(xcb_connection_t* connection, const std::string& launcher, const std
   while (!WindowMapped(connection, std::chrono::milliseconds(10))) {
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) == pid) {
-      std::fprintf(stderr, "startup_timer: %s ended with status %d before it showed a window\n", program.c_str(),
+      std::fprintf(stderr, "startup_timer: %s ended with status %d before it showed a window; it said:\n", program.c_str(),
                    ExitStatus(status));
+      if (FILE* const said = std::fopen(errors, "r")) {
+        for (int c; (c = std::fgetc(said)) != EOF;) std::fputc(c, stderr);
+        std::fclose(said);
+      }
+      std::remove(errors);
       std::exit(ExitStatus(status) == 0 ? 1 : ExitStatus(status));
     }
     if (Clock::now() - start > std::chrono::minutes(1)) {
       std::fprintf(stderr, "startup_timer: %s showed no window within a minute\n", program.c_str());
       kill(pid, SIGKILL);
       waitpid(pid, &status, 0);
+      std::remove(errors);
       std::exit(1);
     }
   }
   const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  std::remove(errors);
 
   std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the first paint, not part of the time
   kill(pid, SIGTERM);
