@@ -32,49 +32,22 @@ constexpr bool EveryRowIsDescribed() {
                       [](const AsmCommandRow& row) { return row.description.empty(); });
 }
 
-// The byte of the two hex digits at `at`, or -1 when they are none.
-constexpr int CodeAt(std::string_view list, std::size_t at) {
-  return at + 2 > list.size() ? -1 : OpcodeByte(list.substr(at, 2));
-}
-
-constexpr bool ListsAreAscendingCodesOneBlankApart() {
-  return std::all_of(AsmCommandTable.begin(), AsmCommandTable.end(), [](const AsmCommandRow& row) {
+// With the keys distinct, 256 codes that each name a line of their row's
+// mnemonic are each listed once, under the mnemonic their line carries.
+constexpr bool ListsAreTheCodesOfTheirLines() {
+  std::size_t listed = 0;
+  for (const AsmCommandRow& row : AsmCommandTable) {
     const std::string_view list = row.hexValues;
-    if (list.empty()) return true;
-    if (list.size() % 3 != 2) return false;
-    for (std::size_t at = 0; at < list.size(); at += 3) {
-      if (CodeAt(list, at) < 0 || (at > 0 && (list[at - 1] != ' ' || CodeAt(list, at - 3) >= CodeAt(list, at)))) {
-        return false;
-      }
-    }
-    return true;
-  });
-}
-
-// The row whose list names each code; -1 where none does, -2 where several do.
-constexpr std::array<int, 256> RowOfEachCode() {
-  std::array<int, 256> rowOf{};
-  rowOf.fill(-1);
-  for (std::size_t row = 0; row < AsmCommandTable.size(); ++row) {
-    const std::string_view list = AsmCommandTable[row].hexValues;
-    for (std::size_t at = 0; at < list.size(); at += 3) {
-      const int code = CodeAt(list, at);
-      if (code < 0) continue;
-      rowOf[static_cast<std::size_t>(code)] = rowOf[static_cast<std::size_t>(code)] == -1 ? static_cast<int>(row) : -2;
+    if (!list.empty() && list.size() % 3 != 2) return false;  // a blank at either end
+    int previous = -1;
+    for (std::size_t at = 0; at < list.size(); at += 3, ++listed) {
+      const int code = OpcodeByte(list.substr(at, 2));
+      if (code <= previous || (at > 0 && list[at - 1] != ' ')) return false;
+      if (MnemonicOf(OpcodeTable[static_cast<std::size_t>(code)]) != row.mnemonic) return false;
+      previous = code;
     }
   }
-  return rowOf;
-}
-
-// With the keys distinct, this makes each list exactly the codes of the lines
-// that carry its mnemonic.
-constexpr bool EachCodeIsListedOnceUnderItsLinesMnemonic() {
-  const auto rowOf = RowOfEachCode();
-  for (std::size_t byte = 0; byte < OpcodeTable.size(); ++byte) {
-    if (rowOf[byte] < 0) return false;
-    if (AsmCommandTable[static_cast<std::size_t>(rowOf[byte])].mnemonic != MnemonicOf(OpcodeTable[byte])) return false;
-  }
-  return true;
+  return listed == OpcodeTable.size();
 }
 
 constexpr bool OnlyJmlAndJslHaveNoCodes() {
@@ -86,9 +59,8 @@ constexpr bool OnlyJmlAndJslHaveNoCodes() {
 static_assert(KeysAreThreeCapitals(), "a mnemonic is three uppercase letters");
 static_assert(KeysAreDistinct(), "a mnemonic has one row");
 static_assert(EveryRowIsDescribed(), "every mnemonic has a description");
-static_assert(ListsAreAscendingCodesOneBlankApart(), "an opcode list is ascending codes, one blank apart");
-static_assert(EachCodeIsListedOnceUnderItsLinesMnemonic(),
-              "each of the 256 codes stands in exactly one list, that of the mnemonic its line carries");
+static_assert(ListsAreTheCodesOfTheirLines(),
+              "an opcode list is the codes of the lines that carry its mnemonic, ascending, one blank apart");
 static_assert(OnlyJmlAndJslHaveNoCodes(), "JML and JSL carry no line; every other mnemonic does");
 static_assert(LineMnemonics.size() == AsmCommandTable.size() - 2,
               "the pickable mnemonics are the rows less JML and JSL");
