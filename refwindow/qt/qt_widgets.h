@@ -27,8 +27,6 @@ class QtPickList final : public PickList, private QObject {
   std::string Text() const override;
   std::string HighlightedText() const override;
 
-  QComboBox& Combo() const { return combo_; }
-
  protected:
   void SelectEntry(std::string_view text) override;
 

@@ -28,12 +28,12 @@ class Win32ErrorCategory final : public std::error_category {
   }
 };
 
-}  // namespace
-
 const std::error_category& Win32Category() {
   static const Win32ErrorCategory category;
   return category;
 }
+
+}  // namespace
 
 void ThrowLastError(const char* what) { throw std::system_error(static_cast<int>(GetLastError()), Win32Category(), what); }
 

@@ -8,8 +8,6 @@
 
 namespace hexling {
 
-const std::error_category& Win32Category();
-
 // Throws std::system_error for the thread's last error, after `what`.
 [[noreturn]] void ThrowLastError(const char* what);
 
