@@ -38,7 +38,7 @@ constexpr bool ListsAreTheCodesOfTheirLines() {
   std::size_t listed = 0;
   for (const AsmCommandRow& row : AsmCommandTable) {
     const std::string_view list = row.hexValues;
-    if (!list.empty() && list.size() % 3 != 2) return false;  // a blank at either end
+    if (!list.empty() && list.size() % 3 != 2) return false;  // a stray blank or character
     int previous = -1;
     for (std::size_t at = 0; at < list.size(); at += 3, ++listed) {
       const int code = OpcodeByte(list.substr(at, 2));
